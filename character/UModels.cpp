@@ -1,0 +1,1 @@
+// Placeholder until the records and name tables land.

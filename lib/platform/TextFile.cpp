@@ -1,0 +1,77 @@
+#include "TextFile.h"
+
+#include "Errors.h"
+#include "StringList.h"
+#include "Windows1252.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace {
+
+// The system's reason alone: callers that report a failure show the path.
+QString FileErrorMessage(const QString& /*fileName*/, const QString& reason) { return reason; }
+
+QString DecodeUtf16(const QByteArray& bytes, qsizetype start, bool bigEndian) {
+  const qsizetype units = (bytes.size() - start) / 2;
+  QString text(units, Qt::Uninitialized);
+  QChar* out = text.data();
+  for (qsizetype i = 0; i < units; ++i) {
+    const auto b0 = static_cast<unsigned char>(bytes[start + 2 * i]);
+    const auto b1 = static_cast<unsigned char>(bytes[start + 2 * i + 1]);
+    out[i] = QChar(bigEndian ? char16_t((b0 << 8) | b1) : char16_t((b1 << 8) | b0));
+  }
+  return text;
+}
+
+}  // namespace
+
+QString DecodeText(const QByteArray& bytes) {
+  if (bytes.startsWith("\xFF\xFE")) return DecodeUtf16(bytes, 2, false);
+  if (bytes.startsWith("\xFE\xFF")) return DecodeUtf16(bytes, 2, true);
+  if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.constData() + 3, bytes.size() - 3);
+  return DecodeWindows1252(bytes);
+}
+
+QByteArray EncodeText(const QString& text) {
+  if (FitsWindows1252(text)) return EncodeWindows1252(text);
+  return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
+QByteArray ReadFileBytes(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) throw EFileError(FileErrorMessage(fileName, file.errorString()));
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    throw EFileError(FileErrorMessage(fileName, file.errorString()));
+  }
+  return bytes;
+}
+
+void WriteFileBytesAtomic(const QString& fileName, const QByteArray& bytes) {
+  QSaveFile file(fileName);
+  if (!file.open(QIODevice::WriteOnly)) throw EFileError(FileErrorMessage(fileName, file.errorString()));
+  if (file.write(bytes) != bytes.size()) {
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    throw EFileError(FileErrorMessage(fileName, reason));
+  }
+  if (!file.commit()) throw EFileError(FileErrorMessage(fileName, file.errorString()));
+}
+
+QString ReadTextFile(const QString& fileName) { return DecodeText(ReadFileBytes(fileName)); }
+
+QStringList ReadTextFileLines(const QString& fileName) { return SplitLines(ReadTextFile(fileName)); }
+
+void WriteTextFile(const QString& fileName, const QString& text) {
+  WriteFileBytesAtomic(fileName, EncodeText(text));
+}
+
+void WriteTextFileLines(const QString& fileName, const QStringList& lines) {
+  QString text;
+  for (const QString& line : lines) {
+    text += line;
+    text += QLatin1String("\r\n");
+  }
+  WriteTextFile(fileName, text);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The program's text file format.
+//
+// Reading honours a UTF-16 LE, UTF-16 BE or UTF-8 byte-order mark (tried in
+// that order) and otherwise reads Windows-1252. Writing puts CR LF after
+// every line, in Windows-1252 when every character fits, otherwise in UTF-8
+// with a byte-order mark, so nothing a user typed is ever replaced.
+//
+// Every write replaces the file atomically: the data goes to a temporary
+// file beside it, which is then renamed over it, so a failed write leaves the
+// old file whole. Failures raise EFileError with the system's reason.
+
+QString DecodeText(const QByteArray& bytes);
+QByteArray EncodeText(const QString& text);
+
+// Reads a whole file as text.
+QString ReadTextFile(const QString& fileName);
+// Reads a file's lines (CR LF, LF or CR; a final break adds no empty line).
+QStringList ReadTextFileLines(const QString& fileName);
+
+// Writes the text exactly as given (no line ends added).
+void WriteTextFile(const QString& fileName, const QString& text);
+// Writes each line followed by CR LF.
+void WriteTextFileLines(const QString& fileName, const QStringList& lines);
+
+// Reads all bytes of a file; raises EFileError when it cannot be read.
+QByteArray ReadFileBytes(const QString& fileName);
+// Replaces a file's bytes atomically; raises EFileError on failure.
+void WriteFileBytesAtomic(const QString& fileName, const QByteArray& bytes);

@@ -1,0 +1,71 @@
+#include "Errors.h"
+#include "TextFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Bytes(const QString& path) {
+  QFile f(path);
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+  return f.readAll();
+}
+
+void Put(const QString& path, const QByteArray& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(bytes);
+}
+
+}  // namespace
+
+TEST(TextFile, ReadsByteOrderMarksAndTheCodePage) {
+  struct Case {
+    const char* label;
+    QByteArray bytes;
+    QStringList lines;
+  };
+  const QString e = QString(QChar(0xE9));
+  const Case cases[] = {
+      {"utf16le", QByteArray("\xFF\xFE" "a\0\xE9\0\r\0\n\0b\0", 12), {"a" + e, "b"}},
+      {"utf16be", QByteArray("\xFE\xFF\0a\0\xE9\0\n", 8), {"a" + e}},
+      {"utf8", QByteArray("\xEF\xBB\xBF" "a\xC3\xA9\r\n"), {"a" + e}},
+      {"cp1252", QByteArray("a\xE9\x80\rb\nc"), {"a" + e + QChar(0x20AC), "b", "c"}},
+      {"empty", QByteArray(), {}},
+      {"final break", QByteArray("x\r\n"), {"x"}},
+  };
+  QTemporaryDir dir;
+  for (const Case& c : cases) {
+    const QString path = dir.filePath(QString::fromLatin1(c.label));
+    Put(path, c.bytes);
+    EXPECT_EQ(ReadTextFileLines(path), c.lines) << c.label;
+  }
+}
+
+TEST(TextFile, WritesCodePageWhenEverythingFitsElseUtf8WithMark) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("t.txt"));
+  WriteTextFileLines(path, {QStringLiteral("caf") + QChar(0xE9), QString()});
+  EXPECT_EQ(Bytes(path), QByteArray("caf\xE9\r\n\r\n"));
+  const QString japanese = QString::fromUtf8("\xE6\x97\xA5");
+  WriteTextFileLines(path, {japanese});
+  EXPECT_EQ(Bytes(path), QByteArray("\xEF\xBB\xBF\xE6\x97\xA5\r\n"));
+  EXPECT_EQ(ReadTextFileLines(path), QStringList{japanese});
+}
+
+TEST(TextFile, FailedWriteLeavesTheOldFileWhole) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("keep.txt"));
+  WriteTextFileLines(path, {QStringLiteral("old")});
+  // A file cannot be written where a folder of that name stands in the way.
+  const QString blocked = dir.filePath(QStringLiteral("sub/inner.txt"));
+  Put(dir.filePath(QStringLiteral("sub")), "not a folder");
+  EXPECT_THROW(WriteTextFileLines(blocked, {QStringLiteral("new")}), EFileError);
+  EXPECT_EQ(Bytes(path), QByteArray("old\r\n"));
+  EXPECT_THROW(ReadTextFileLines(dir.filePath(QStringLiteral("missing"))), EFileError);
+  // No temporary files are left behind.
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
