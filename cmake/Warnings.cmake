@@ -3,5 +3,5 @@ function(quillmark_warnings target)
   target_compile_options(${target} PRIVATE
     -Wall -Wextra -Wpedantic -Werror
     -Wshadow -Wnon-virtual-dtor -Wcast-align -Wunused -Woverloaded-virtual
-    -Wnull-dereference -Wimplicit-fallthrough)
+    -Wimplicit-fallthrough)
 endfunction()
