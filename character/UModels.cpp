@@ -1,1 +1,134 @@
-// Placeholder until the records and name tables land.
+#include "UModels.h"
+
+#include "Convert.h"
+#include "Errors.h"
+
+namespace {
+
+// Length of the fixed part of a class tag before its class digits.
+constexpr qsizetype TagPrefixLength = 17;
+
+// The pairs of DualClassNames that carry no name.
+constexpr QLatin1String Unnamed("");
+
+template <std::size_t N>
+QString Entry(const std::array<QLatin1String, N>& table, std::int64_t index) {
+  if (index < 0 || index >= static_cast<std::int64_t>(N)) return QString();
+  return QString(table[static_cast<std::size_t>(index)]);
+}
+
+}  // namespace
+
+QString& TCharacterEquipment::Slot(int slot) {
+  return const_cast<QString&>(static_cast<const TCharacterEquipment&>(*this).Slot(slot));
+}
+
+const QString& TCharacterEquipment::Slot(int slot) const {
+  switch (slot) {
+    case esHead: return Head;
+    case esAmulet: return Amulet;
+    case esChest: return Chest;
+    case esLegs: return Legs;
+    case esFeet: return Feet;
+    case esHands: return Hands;
+    case esRing1: return Ring1;
+    case esRing2: return Ring2;
+    case esBelt: return Belt;
+    case esShoulder: return Shoulder;
+    case esMedal: return Medal;
+    case esRelic: return Relic;
+    case esWeapon1: return Weapon1;
+    case esWeapon2: return Weapon2;
+    case esWeapon1Alt: return Weapon1Alt;
+    case esWeapon2Alt: return Weapon2Alt;
+    default: throw EListError(ListIndexErrorMessage(slot));
+  }
+}
+
+constinit const std::array<QLatin1String, EquipmentSlotCount> EquipmentSlotNames = {
+    QLatin1String("Head"),     QLatin1String("Amulet"),     QLatin1String("Chest"),
+    QLatin1String("Legs"),     QLatin1String("Feet"),       QLatin1String("Hands"),
+    QLatin1String("Ring1"),    QLatin1String("Ring2"),      QLatin1String("Belt"),
+    QLatin1String("Shoulder"), QLatin1String("Medal"),      QLatin1String("Relic"),
+    QLatin1String("Weapon1"),  QLatin1String("Weapon2"),    QLatin1String("Weapon1Alt"),
+    QLatin1String("Weapon2Alt")};
+
+constinit const std::array<QChar, 2> FlagChars = {QChar(u'N'), QChar(u'Y')};
+
+constinit const std::array<QLatin1String, 2> SexNames = {QLatin1String("Female"), QLatin1String("Male")};
+
+constinit const std::array<QLatin1String, 3> DifficultyNames = {
+    QLatin1String("Normal"), QLatin1String("Elite"), QLatin1String("Ultimate")};
+
+constinit const std::array<QLatin1String, 9> ClassNames = {
+    QLatin1String("Soldier"),    QLatin1String("Demolitionist"), QLatin1String("Occulist"),
+    QLatin1String("Nightblade"), QLatin1String("Arcanist"),      QLatin1String("Shaman"),
+    QLatin1String("Inquisitor"), QLatin1String("Necromancer"),   QLatin1String("Oathkeeper")};
+
+constinit const std::array<QLatin1String, 72> DualClassNames = {
+    // 1 Soldier
+    Unnamed, QLatin1String("Commando"), QLatin1String("Witchblade"), QLatin1String("Blademaster"),
+    QLatin1String("Battlemage"), QLatin1String("Warder"), QLatin1String("Tactician"),
+    QLatin1String("Death Knight"), QLatin1String("Warlord"),
+    // 2 Demolitionist
+    Unnamed, Unnamed, QLatin1String("Pyromancer"), QLatin1String("Saboteur"), QLatin1String("Sorcerer"),
+    QLatin1String("Elementalist"), QLatin1String("Purifier"), QLatin1String("Defiler"),
+    QLatin1String("Shieldbreaker"),
+    // 3 Occulist
+    Unnamed, Unnamed, Unnamed, QLatin1String("Witch Hunter"), QLatin1String("Warlock"),
+    QLatin1String("Conjurer"), QLatin1String("Deceiver"), QLatin1String("Cabalist"),
+    QLatin1String("Sentinel"),
+    // 4 Nightblade
+    Unnamed, Unnamed, Unnamed, Unnamed, QLatin1String("Spellbreaker"), QLatin1String("Trickster"),
+    QLatin1String("Infiltrator"), QLatin1String("Reaper"), QLatin1String("Dervish"),
+    // 5 Arcanist
+    Unnamed, Unnamed, Unnamed, Unnamed, Unnamed, QLatin1String("Druid"), QLatin1String("Mage Hunter"),
+    QLatin1String("Spellbinder"), QLatin1String("Templar"),
+    // 6 Shaman
+    Unnamed, Unnamed, Unnamed, Unnamed, Unnamed, Unnamed, QLatin1String("Vindicator"),
+    QLatin1String("Ritualist"), QLatin1String("Archon"),
+    // 7 Inquisitor
+    Unnamed, Unnamed, Unnamed, Unnamed, Unnamed, Unnamed, Unnamed, QLatin1String("Apostate"),
+    QLatin1String("Paladin"),
+    // 8 Necromancer
+    Unnamed, Unnamed, Unnamed, Unnamed, Unnamed, Unnamed, Unnamed, Unnamed,
+    QLatin1String("Oppressor")};
+
+QChar FlagChar(std::uint8_t flag) { return FlagChars[flag == 0 ? 0 : 1]; }
+
+QString SexName(std::uint8_t sex) { return Entry(SexNames, sex); }
+
+QString DifficultyName(std::uint32_t difficulty) { return Entry(DifficultyNames, difficulty); }
+
+QString ClassName(std::int32_t number) { return Entry(ClassNames, std::int64_t(number) - 1); }
+
+QString DualClassName(std::int32_t first, std::int32_t second) {
+  if (first < 1 || first > 8 || second < 1 || second > 9) return QString();
+  return Entry(DualClassNames, std::int64_t(first - 1) * 9 + (second - 1));
+}
+
+void ResolveClassNames(TCharacterHeader& header) {
+  const QString digits = header.Tag.mid(TagPrefixLength);
+  switch (digits.size()) {
+    case 0:
+      header.Class1.clear();
+      header.Class2.clear();
+      header.DualName = QStringLiteral("CLASSLESS");
+      break;
+    case 2:
+      header.Class1 = ClassName(StrToInt(digits));
+      header.Class2.clear();
+      header.DualName = header.Class1;
+      break;
+    case 4: {
+      const std::int32_t first = StrToInt(digits.left(2));
+      const std::int32_t second = StrToInt(digits.mid(2));
+      header.Class1 = ClassName(first);
+      header.Class2 = ClassName(second);
+      header.DualName = DualClassName(first, second);
+      break;
+    }
+    default:
+      break;
+  }
+}
