@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Errors.h"
+
+#include <QDir>
+#include <QString>
+
+// A game data file (archive or database) that is damaged, hostile or not of
+// the expected kind. The message names the file and what is wrong with it.
+class EGameDataError : public EError {
+public:
+  EGameDataError(const QString& fileName, const QString& problem)
+      : EError(QDir::toNativeSeparators(fileName) + QStringLiteral(": ") + problem),
+        FFileName(fileName),
+        FProblem(problem) {}
+
+  const QString& FileName() const noexcept { return FFileName; }
+  const QString& Problem() const noexcept { return FProblem; }
+
+private:
+  QString FFileName;
+  QString FProblem;
+};
