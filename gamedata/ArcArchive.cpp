@@ -62,7 +62,8 @@ void TArcArchive::ReadTables() {
   const std::uint64_t namesOffset = std::uint64_t(tablesOffset) + partTableSize;
   const std::uint64_t tocOffset = namesOffset + nameTableSize;
   const std::uint64_t tablesEnd = tocOffset + std::uint64_t(fileCount) * TocEntrySize;
-  if (tablesOffset < HeaderSize || tablesEnd > fileSize) {
+  if (tablesOffset < HeaderSize) Fail(QStringLiteral("its tables start inside the header (at byte %1)").arg(tablesOffset));
+  if (tablesEnd > fileSize) {
     Fail(QStringLiteral("its tables (bytes %1 to %2) lie outside the file (%3 bytes)")
              .arg(tablesOffset).arg(tablesEnd).arg(fileSize));
   }

@@ -207,7 +207,7 @@ void TArzDatabase::ParseFields(int record, TArzRecord& into) const {
   std::size_t position = 0;
   while (position < size) {
     if (size - position < FieldHeaderSize) {
-      Fail(QStringLiteral("record %1 ends inside a field").arg(RecordName(record)));
+      Fail(QStringLiteral("record %1 ends inside a field header").arg(RecordName(record)));
     }
     TArzField field;
     const std::uint16_t type = qFromLittleEndian<std::uint16_t>(data + position);

@@ -45,16 +45,20 @@ void PatchU32(QByteArray& bytes, std::size_t offset, std::uint32_t value) {
 
 void RewriteArzFooter(QByteArray& bytes) {
   const std::size_t footer = std::size_t(bytes.size()) - 16;
-  const std::uint32_t recordTable = U32At(bytes, 4);
-  const std::uint32_t recordTableSize = U32At(bytes, 8);
-  const std::uint32_t stringTable = U32At(bytes, 16);
-  const std::uint32_t stringTableSize = U32At(bytes, 20);
+  const std::uint64_t recordTable = U32At(bytes, 4);
+  const std::uint64_t recordTableSize = U32At(bytes, 8);
+  const std::uint64_t stringTable = U32At(bytes, 16);
+  const std::uint64_t stringTableSize = U32At(bytes, 20);
   const char* data = bytes.constData();
+  // A region that a damaged header puts outside the file gets no checksum.
+  auto sum = [&](std::uint64_t offset, std::uint64_t size) {
+    return offset + size <= footer ? Adler32(data + offset, std::size_t(size)) : 0u;
+  };
   const std::uint32_t sums[4] = {
-      Adler32(data, footer),
-      Adler32(data + stringTable, stringTableSize),
-      Adler32(data + HeaderSize, recordTable - HeaderSize),
-      Adler32(data + recordTable, recordTableSize),
+      sum(0, footer),
+      sum(stringTable, stringTableSize),
+      recordTable >= HeaderSize ? sum(HeaderSize, recordTable - HeaderSize) : 0u,
+      sum(recordTable, recordTableSize),
   };
   for (int i = 0; i < 4; ++i) PatchU32(bytes, footer + 4 * std::size_t(i), sums[i]);
 }
