@@ -111,6 +111,7 @@ public:
   TColor HilightColor() const { return FHilightColor; }  // default clHighlight
   void SetHilightColor(TColor AColor) { FHilightColor = AColor; }
   TColor Color() const { return FColor; }  // default clWindow
+  // Virtual so the view can give the colour to its row grid as background.
   virtual void SetColor(TColor AColor) { FColor = AColor; }
   bool ResizableColumns() const { return FResizableColumns; }
   // True: every existing section gets the widths 0 to 10000; False: its

@@ -173,10 +173,12 @@ void ExactDigits(long double magnitude, std::string& integerPart, std::string& f
   const int fractionDigits = ExactFractionDigits(magnitude);
   int exponent = 0;
   std::frexp(magnitude, &exponent);
-  const std::size_t integerBound = exponent > 0 ? std::size_t(exponent) * 30103 / 100000 + 2 : 1;
-  std::string text(integerBound + std::size_t(fractionDigits) + 2, '\0');
+  // log10(2) < 0.30103: room for every integer digit, the point and the fraction.
+  const std::size_t integerDigits = exponent > 0 ? std::size_t(exponent) * 30103 / 100000 + 2 : 1;
+  std::string text(integerDigits + std::size_t(fractionDigits) + 8, '\0');
   const auto result = std::to_chars(text.data(), text.data() + text.size(), magnitude,
                                     std::chars_format::fixed, fractionDigits);
+  if (result.ec != std::errc()) throw EConvertError(QStringLiteral("Number too long to write"));
   text.resize(std::size_t(result.ptr - text.data()));
   const std::size_t point = text.find('.');
   integerPart = text.substr(0, point);
