@@ -1,0 +1,38 @@
+#include "UDialogedForm.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QShowEvent>
+
+TDialogedForm::TDialogedForm(QObject* AOwner, QWidget* AParent)
+    : QDialog(AParent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                           Qt::MSWindowsFixedSizeDialogHint) {
+  setSizeGripEnabled(false);
+  // The parent already frees its children; a separate owner frees us with itself.
+  if (AOwner != nullptr && AOwner != AParent) {
+    connect(AOwner, &QObject::destroyed, this, [this] { delete this; });
+  }
+}
+
+void TDialogedForm::SetFixedClientSize(int AWidth, int AHeight) { setFixedSize(AWidth, AHeight); }
+
+void TDialogedForm::SetWindowWidth(int AWidth) {
+  const int frameExtra = frameGeometry().width() - width();
+  setFixedSize(AWidth - frameExtra, height());
+  CentreOnScreen();
+}
+
+void TDialogedForm::CentreOnScreen() {
+  const QScreen* target = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  if (target == nullptr) return;
+  QRect frame = frameGeometry();
+  frame.moveCenter(target->availableGeometry().center());
+  move(frame.topLeft());
+}
+
+void TDialogedForm::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (event->spontaneous()) return;  // restored by the window system, not shown by us
+  CentreOnScreen();
+  FormShow();
+}
