@@ -185,3 +185,35 @@ void WriteDemoSaveFolder(const QString& ASaveDir) {
     WriteGdcFile(file, save);
   }
 }
+
+void WriteFuzzSeeds(const QString& AFolder) {
+  if (!QDir().mkpath(AFolder)) throw EFileError(QStringLiteral("Cannot create the folder %1").arg(AFolder));
+  std::vector<TGdcSave> seeds;
+  TGdcSave plain;
+  plain.Equipped[0] = MakeItem(path::LeatherHelm, path::Enlightening, path::OfCorrosion);
+  seeds.push_back(plain);
+
+  TGdcSave oldest = plain;
+  oldest.HeaderVersion = 1;
+  oldest.FileVersion = 6;
+  oldest.InfoVersion = 3;
+  oldest.KeyConstant = 0x6D3A0F27u;
+  oldest.Tag = "tagSkillClassName05";
+  seeds.push_back(oldest);
+
+  TGdcSave extended = plain;
+  extended.InfoVersion = 4;
+  extended.InventoryVersion = 11;
+  extended.Bags = {Bag({MakeItem(path::RitualBlade, path::Broken)}), TGdcBag()};
+  seeds.push_back(extended);
+
+  TGdcSave empty = plain;
+  empty.HasItems = 0;
+  empty.Tag = "tagSkillClassName";
+  empty.InfoExtra = "\x01\x02";
+  seeds.push_back(empty);
+
+  for (std::size_t i = 0; i < seeds.size(); ++i) {
+    WriteGdcFile(QDir(AFolder).filePath(QStringLiteral("seed-%1.gdc").arg(i + 1)), seeds[i]);
+  }
+}

@@ -15,3 +15,7 @@ QString DemoSaveFile(const QString& ASaveDir, const TGdcSave& ASave);
 
 // Writes every demo character below ASaveDir, creating the folders.
 void WriteDemoSaveFolder(const QString& ASaveDir);
+
+// Small saves of every format version for a fuzzer's seed corpus, named
+// seed-<n>.gdc, written to AFolder.
+void WriteFuzzSeeds(const QString& AFolder);
