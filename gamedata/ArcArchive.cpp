@@ -144,17 +144,21 @@ QByteArray TArcArchive::Extract(int index) const {
   if (entry.Size > MaxExtractSize) {
     Fail(QStringLiteral("file \"%1\" is too large to read (%2 bytes)").arg(entry.Name).arg(entry.Size));
   }
-  QByteArray data(qsizetype(entry.Size), Qt::Uninitialized);
-  char* out = data.data();
+  // The buffer grows part by part, so a damaged part stops the extraction
+  // before the rest of the claimed size is allocated.
+  QByteArray data;
   for (std::uint32_t i = 0; i < entry.PartCount; ++i) {
     const TPart& part = FParts[entry.FirstPart + i];
     const QByteArrayView stored = View(FBytes, part.Offset, part.StoredSize);
+    const qsizetype start = data.size();
     if (part.StoredSize == part.Size) {
-      if (part.Size > 0) std::memcpy(out, stored.data(), part.Size);
-    } else if (!DecompressLz4Block(stored, out, part.Size)) {
+      data.append(stored);
+      continue;
+    }
+    data.resize(start + qsizetype(part.Size));
+    if (!DecompressLz4Block(stored, data.data() + start, part.Size)) {
       Fail(QStringLiteral("part %1 of file \"%2\" does not decompress").arg(i).arg(entry.Name));
     }
-    out += part.Size;
   }
   if (Adler32(data.constData(), std::size_t(data.size())) != entry.Adler32) {
     Fail(QStringLiteral("file \"%1\" does not match its checksum").arg(entry.Name));

@@ -26,7 +26,7 @@ struct TArcEntry {
 class TArcArchive {
 public:
   // Files larger than this are refused by Extract (no tag text comes near it).
-  static constexpr std::uint32_t MaxExtractSize = 256u << 20;
+  static constexpr std::uint32_t MaxExtractSize = 64u << 20;
 
   static TArcArchive Open(const QString& fileName);
   static TArcArchive FromBytes(QByteArray bytes, const QString& fileName);

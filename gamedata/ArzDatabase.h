@@ -21,7 +21,7 @@
 class TArzDatabase {
 public:
   // Records larger than this when decompressed are refused as damaged.
-  static constexpr std::uint32_t MaxRecordSize = 64u << 20;
+  static constexpr std::uint32_t MaxRecordSize = 16u << 20;
 
   static TArzDatabase Open(const QString& fileName);
   static TArzDatabase FromBytes(QByteArray bytes, const QString& fileName);

@@ -175,7 +175,7 @@ int WriteLargeGameInstallation(const QString& gameFolder, std::uint64_t database
   // The base game holds most of the data; each expansion adds a share.
   static constexpr double LayerShare[TGameInstallationWriter::LayerCount] = {0.64, 0.12, 0.12, 0.12};
   // About what one record takes in the database, on average.
-  constexpr double BytesPerRecord = 2400;
+  constexpr double BytesPerRecord = 2730;
   TGameInstallationWriter game;
   game.AddTagFile(0, QStringLiteral("tags_items.txt"), LargeTagFile());
   int named = 0;

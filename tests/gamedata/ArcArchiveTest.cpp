@@ -56,6 +56,13 @@ TEST(ArcArchive, ReadsAnArchiveWithoutFiles) {
   EXPECT_TRUE(TArcArchive::FromBytes(TArcWriter().Build(), ArchiveName).Files().empty());
 }
 
+TEST(ArcArchive, RefusesToExtractAFileLargerThanAnyTagText) {
+  TArcWriter writer;
+  writer.AddFile(QStringLiteral("huge.tex"), QByteArray(qsizetype(TArcArchive::MaxExtractSize) + 1, '\0'), 1 << 20);
+  const TArcArchive archive = TArcArchive::FromBytes(writer.Build(), ArchiveName);
+  ExpectGameDataError([&] { archive.Extract(0); }, ArchiveName, QStringLiteral("\"huge.tex\" is too large to read"));
+}
+
 // Offsets of the fields of a table-of-contents entry.
 enum TTocField : std::uint32_t { tocType = 0, tocSize = 12, tocAdler = 16, tocPartCount = 28, tocFirstPart = 32,
                                  tocNameLength = 36, tocNameOffset = 40 };
