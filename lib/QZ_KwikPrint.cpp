@@ -13,7 +13,6 @@
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 
 namespace {
 
@@ -220,13 +219,19 @@ void TKwikPrint::ClearFooterCaptions() {
   for (TFP_THeadFootRecord& line : FFooterLines) line.BText.clear();
 }
 
-const TFP_THeadFootRecord& TKwikPrint::HeaderLine(int Line) const {
-  return FHeaderLines.at(size_t(qBound(1, Line, BoxLineCount) - 1));
+namespace {
+
+const TFP_THeadFootRecord& LineOrEmpty(const std::array<TFP_THeadFootRecord, TKwikPrint::BoxLineCount>& ALines,
+                                       int ALine) {
+  static const TFP_THeadFootRecord empty;
+  return ALine >= 1 && ALine <= TKwikPrint::BoxLineCount ? ALines[size_t(ALine - 1)] : empty;
 }
 
-const TFP_THeadFootRecord& TKwikPrint::FooterLine(int Line) const {
-  return FFooterLines.at(size_t(qBound(1, Line, BoxLineCount) - 1));
-}
+}  // namespace
+
+const TFP_THeadFootRecord& TKwikPrint::HeaderLine(int Line) const { return LineOrEmpty(FHeaderLines, Line); }
+
+const TFP_THeadFootRecord& TKwikPrint::FooterLine(int Line) const { return LineOrEmpty(FFooterLines, Line); }
 
 void TKwikPrint::SetPageNumber(float YPosition, const QString& BText, TFP_Alignment Alignment,
                                const QString& FontName, int FontSize, int FontStyle, TFP_Shading Shading,
@@ -427,7 +432,14 @@ void TKwikPrint::NewPage() {
   if (!FJobOpen) return;
   if (BeforeNewPage) BeforeNewPage(*this);
   EndPage();
-  FBackend->NewPage();
+  try {
+    FBackend->NewPage();
+  } catch (...) {
+    // A printer that cannot go on ends the job; the error reaches the caller.
+    FBackend->AbortJob();
+    FJobOpen = false;
+    throw;
+  }
   ++FCurrentPage;
   FCurrentLine = DetailTop - LineHeightInches();
   FFillColor = Qt::white;

@@ -203,6 +203,7 @@ public:
   void SetFooterLine(int Line, const QFont& Font);
   void ClearHeaderCaptions();
   void ClearFooterCaptions();
+  // Line 1 to 5; other numbers read as an empty line.
   const TFP_THeadFootRecord& HeaderLine(int Line) const;
   const TFP_THeadFootRecord& FooterLine(int Line) const;
 

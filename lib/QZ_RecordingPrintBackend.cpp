@@ -20,7 +20,15 @@ TPrintPageGeometry TRecordingPrintBackend::DefaultGeometry() {
 }
 
 TRecordingPrintBackend::TRecordingPrintBackend(const TPrintPageGeometry& AGeometry)
-    : FGeometry(AGeometry), FMetricsDevice(1, 1, QImage::Format_RGB32) {}
+    : FMetricsDevice(1, 1, QImage::Format_RGB32) {
+  SetGeometry(AGeometry);
+}
+
+void TRecordingPrintBackend::SetGeometry(const TPrintPageGeometry& AGeometry) {
+  FGeometry = AGeometry;
+  FMetricsDevice.setDotsPerMeterX(DotsPerMeter(qMax(1, FGeometry.DpiX)));
+  FMetricsDevice.setDotsPerMeterY(DotsPerMeter(qMax(1, FGeometry.DpiY)));
+}
 
 TRecordingPrintBackend::~TRecordingPrintBackend() = default;
 
@@ -60,7 +68,7 @@ void TRecordingPrintBackend::BeginJob(const QString& ATitle) {
 }
 
 void TRecordingPrintBackend::NewPage() {
-  if (!FJobOpen) throw EPrinterError(QStringLiteral("Unable to start a new page on the printer"));
+  if (!FJobOpen || FRefuseNewPages) throw EPrinterError(QStringLiteral("Unable to start a new page on the printer"));
   ++FPage;
   Add(TPrintRecord::rkNewPage);
 }
@@ -79,19 +87,13 @@ void TRecordingPrintBackend::AbortJob() {
 
 TPrintFontMetrics TRecordingPrintBackend::FontMetrics() const {
   if (FFixedMetrics) return {FFixedMetrics->Height, FFixedMetrics->ExternalLeading};
-  QImage device = FMetricsDevice;
-  device.setDotsPerMeterX(DotsPerMeter(FGeometry.DpiX));
-  device.setDotsPerMeterY(DotsPerMeter(FGeometry.DpiY));
-  const QFontMetrics metrics(FFont, &device);
+  const QFontMetrics metrics(FFont, &FMetricsDevice);
   return {metrics.ascent() + metrics.descent(), metrics.leading()};
 }
 
 int TRecordingPrintBackend::TextWidth(const QString& AText) const {
   if (FFixedMetrics) return int(AText.size()) * FFixedMetrics->CharWidth;
-  QImage device = FMetricsDevice;
-  device.setDotsPerMeterX(DotsPerMeter(FGeometry.DpiX));
-  device.setDotsPerMeterY(DotsPerMeter(FGeometry.DpiY));
-  return QFontMetrics(FFont, &device).horizontalAdvance(AText);
+  return QFontMetrics(FFont, &FMetricsDevice).horizontalAdvance(AText);
 }
 
 void TRecordingPrintBackend::DrawText(const QPoint& ATopLeft, const QString& AText, const QColor& ABackground) {

@@ -37,9 +37,11 @@ public:
 
   // Every character is ACharWidth wide; the font's height and leading are fixed.
   void UseFixedMetrics(int AHeight, int AExternalLeading, int ACharWidth);
-  void SetGeometry(const TPrintPageGeometry& AGeometry) { FGeometry = AGeometry; }
-  // Makes the next BeginJob fail as a refused job does.
+  void SetGeometry(const TPrintPageGeometry& AGeometry);
+  // Makes BeginJob fail as a refused job does.
   void RefuseJobs(bool ARefuse) { FRefuseJobs = ARefuse; }
+  // Makes NewPage fail as a printer that runs into trouble does.
+  void RefuseNewPages(bool ARefuse) { FRefuseNewPages = ARefuse; }
 
   const std::vector<TPrintRecord>& Records() const { return FRecords; }
   std::vector<TPrintRecord> RecordsOf(TPrintRecord::TKind AKind) const;
@@ -83,6 +85,7 @@ private:
   QFont FFont;
   bool FJobOpen = false;
   bool FRefuseJobs = false;
+  bool FRefuseNewPages = false;
   int FPage = 0;
   std::vector<TPrintRecord> FRecords;
   std::unique_ptr<QPrinter> FSetupPrinter;

@@ -53,6 +53,19 @@ TEST_F(KwikPrintFixture, RefusedJobRaisesAndLeavesThePrinterIdle) {
   EXPECT_FALSE(Printer->Printing());
 }
 
+TEST_F(KwikPrintFixture, PrinterFailingOnANewPageEndsTheJob) {
+  Printer->Start();
+  Recorder->RefuseNewPages(true);
+  Printer->BodyLine(TFP_WriteMode::wmNewLine, TFP_Alignment::alLeft, "first", 0, 0);
+  EXPECT_THROW(Printer->BodyLine(TFP_WriteMode::wmNewLine, TFP_Alignment::alLeft, "second", 0, 0), EPrinterError);
+  EXPECT_FALSE(Printer->Printing());
+  EXPECT_FALSE(Recorder->JobOpen());
+  EXPECT_EQ(Recorder->Records().back().Kind, TPrintRecord::rkAbortJob);
+  Recorder->RefuseNewPages(false);
+  Printer->Start();  // the next job starts afresh
+  Printer->Stop();
+}
+
 TEST_F(KwikPrintFixture, PrinterWithoutResolutionIsRefused) {
   TPrintPageGeometry broken = TRecordingPrintBackend::DefaultGeometry();
   broken.DpiY = 0;
@@ -123,6 +136,7 @@ TEST_F(KwikPrintFixture, OutOfRangeLineNumbersChangeNothing) {
   Printer->HeaderRecord.Line1Caption = "one";
   Printer->FooterRecord.Line5Caption = "five";
   Printer->RefreshProperties();
+  EXPECT_TRUE(Printer->HeaderLine(6).BText.isEmpty());
   for (int line : {0, 6, -1}) {
     Printer->SetHeaderLine(line, "changed");
     Printer->SetHeaderLine(line, 3.0f, "changed", TFP_Alignment::alRight, "Serif", 30, TFP_FontStyle::fsBold);
