@@ -644,15 +644,25 @@ void TDelimitedListBox::CopyToClipboardComma() {
   PutOnClipboard(text);
 }
 
+// A column is as wide as its widest text plus one. The widest text counts
+// formatted numbers and dates as well, which may be longer than any stored
+// text of rows never painted; so no two fields ever run together.
 void TDelimitedListBox::CopyToClipboardFixed() {
+  std::vector<qsizetype> widths;
+  for (int col = 0; col < ColCount(); ++col) {
+    qsizetype width = GetColumnFormat(col).Width();
+    for (int row = 0; row < RowCount(); ++row) {
+      width = std::max(width, FieldText(row, col, kFieldAsPainted).size());
+    }
+    widths.push_back(width);
+  }
   QString text;
   text.reserve(kCopyBufferSize);
   for (int row = 0; row < RowCount(); ++row) {
     for (int col = 0; col < ColCount(); ++col) {
       const QString field = FieldText(row, col, kFieldAsPainted);
       text += field;
-      const qsizetype padding = GetColumnFormat(col).Width() - field.size() + 1;
-      if (padding > 0) text += QString(padding, u' ');
+      text += QString(widths[std::size_t(col)] - field.size() + 1, u' ');
     }
     text += kLineBreak;
   }

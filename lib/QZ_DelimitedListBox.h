@@ -137,7 +137,7 @@ public:
   // double quotes, separated by commas, CR LF after each row.
   void CopyToClipboardComma();
   // Every row, each field as painted, padded with spaces to the column's
-  // widest text plus one, CR LF after each row.
+  // widest text (stored or as painted) plus one, CR LF after each row.
   void CopyToClipboardFixed();
   // The current row, each field trimmed and formatted, followed by a space.
   // Does nothing for an empty list.
