@@ -125,6 +125,8 @@ TEST_F(CliSaveDir, InspectReportsEachFileAndCarriesOnAfterErrors) {
   ASSERT_EQ(lines.size(), 3);
 
   const QJsonObject first = Json(lines[0]);
+  EXPECT_TRUE(lines[0].startsWith(QStringLiteral("{\"file\":")));
+  EXPECT_TRUE(lines[0].contains(QStringLiteral("\"hardcore\":\"N\",\"headerVersion\":2,")));
   EXPECT_EQ(first["file"].toString(), good);
   EXPECT_EQ(first["name"].toString(), QStringLiteral("Writer"));
   EXPECT_EQ(first["inventoryVersion"].toInt(), 11);

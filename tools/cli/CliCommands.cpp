@@ -69,10 +69,6 @@ TJsonLine RowJson(const TCharacterRow& row) {
 }
 
 QString InspectJson(const QString& file, const TCharacter& character) {
-  TJsonLine line;
-  line.Add("file", file);
-  const TJsonLine row = RowJson(MakeCharacterRow(character));
-  const TFormatVersions& versions = character.Versions();
   TJsonLine equipment;
   const TCharacterEquipment& items = character.Equipment();
   for (int slot = 0; slot < EquipmentSlotCount; ++slot) {
@@ -81,18 +77,16 @@ QString InspectJson(const QString& file, const TCharacter& character) {
     item.Add("base", items.Slot(slot)).Add("prefix", items.Prefix[i]).Add("suffix", items.Suffix[i]);
     equipment.AddObject(EquipmentSlotNames[i].data(), item);
   }
-  // The row's keys follow "file" directly.
-  QString text = line.Text();
-  text.chop(1);
-  text += QLatin1Char(',') + row.Text().mid(1);
-  text.chop(1);
-  TJsonLine tail;
-  tail.Add("headerVersion", versions.Header)
+  const TFormatVersions& versions = character.Versions();
+  TJsonLine line;
+  line.Add("file", file)
+      .Merge(RowJson(MakeCharacterRow(character)))
+      .Add("headerVersion", versions.Header)
       .Add("fileVersion", versions.File)
       .Add("infoVersion", versions.Info)
       .Add("inventoryVersion", versions.Inventory)
       .AddObject("equipment", equipment);
-  return text + QLatin1Char(',') + tail.Text().mid(1);
+  return line.Text();
 }
 
 int Inspect(const QStringList& files, QTextStream& out, QTextStream& err) {

@@ -54,3 +54,10 @@ TJsonLine& TJsonLine::AddObject(const char* AKey, const TJsonLine& AObject) {
   FBody += AObject.Text();
   return *this;
 }
+
+TJsonLine& TJsonLine::Merge(const TJsonLine& AOther) {
+  if (AOther.FBody.isEmpty()) return *this;
+  if (!FBody.isEmpty()) FBody += QLatin1Char(',');
+  FBody += AOther.FBody;
+  return *this;
+}

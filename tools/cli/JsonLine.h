@@ -12,6 +12,8 @@ public:
   TJsonLine& Add(const char* AKey, std::uint32_t AValue);
   // Adds an object built separately, as it is.
   TJsonLine& AddObject(const char* AKey, const TJsonLine& AObject);
+  // Adds the other object's keys and values after this one's.
+  TJsonLine& Merge(const TJsonLine& AOther);
   QString Text() const { return QStringLiteral("{") + FBody + QStringLiteral("}"); }
 
 private:
