@@ -29,6 +29,7 @@ TValueListEditor::TValueListEditor(QWidget* AParent)
       FAddRowAction(new QAction(QStringLiteral("Add Row"), this)),
       FDeleteRowAction(new QAction(QStringLiteral("Delete Row"), this)) {
   verticalHeader()->hide();
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
   horizontalHeader()->hide();
   horizontalHeader()->setStretchLastSection(true);
   horizontalHeader()->setSectionsClickable(false);

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
@@ -93,6 +94,20 @@ TEST_F(LinksTest, OkWritesTheEditorRowsInTheirOrderAndListsThemSorted) {
     EXPECT_EQ(window.Titles(), QStringList({"A", "b", "Bz", "c"}));
   });
   EXPECT_EQ(FileBytes(LinkFile()), QByteArray("A=1\r\nb=2\r\nc=3=three\r\nBz=4\r\n"));
+}
+
+TEST_F(LinksTest, OkKeepsTextStillInTheCellEditor) {
+  RunLinks([&](const Window& window) {
+    window.Edit();
+    TValueListEditor* editor = window.Editor();
+    editor->setCurrentCell(0, TValueListEditor::ValueColumn);
+    editor->editItem(editor->item(0, TValueListEditor::ValueColumn));
+    auto* lineEdit = qobject_cast<QLineEdit*>(editor->indexWidget(editor->currentIndex()));
+    ASSERT_NE(lineEdit, nullptr);
+    lineEdit->setText(QStringLiteral("https://typed.example"));
+    window.Apply();
+  });
+  EXPECT_EQ(FileBytes(LinkFile()), QByteArray("Grim Dawn Home=https://typed.example\r\n"));
 }
 
 TEST_F(LinksTest, ModesSwapControlsAndWidthAndRecentre) {
