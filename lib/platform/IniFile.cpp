@@ -67,6 +67,13 @@ QStringList TIniFile::LoadLines() const {
   }
 }
 
+QStringList TIniFile::LoadLinesForUpdate() const {
+  // A file that exists but cannot be read must not be replaced by the few
+  // lines of one write: the error goes to the caller instead.
+  if (!QFileInfo::exists(FFileName)) return {};
+  return ReadTextFileLines(FFileName);
+}
+
 void TIniFile::SaveLines(const QStringList& lines) { WriteTextFileLines(FFileName, lines); }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& defaultValue) const {
@@ -83,7 +90,7 @@ std::int32_t TIniFile::ReadInteger(const QString& section, const QString& key, s
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
-  QStringList lines = LoadLines();
+  QStringList lines = LoadLinesForUpdate();
   const QString entry = key + QLatin1Char('=') + value;
   int first = 0;
   int last = 0;
@@ -145,7 +152,7 @@ bool TIniFile::ValueExists(const QString& section, const QString& key) const {
 }
 
 void TIniFile::DeleteKey(const QString& section, const QString& key) {
-  QStringList lines = LoadLines();
+  QStringList lines = LoadLinesForUpdate();
   int first = 0;
   int last = 0;
   if (!FindSection(lines, section, first, last)) return;
@@ -156,7 +163,7 @@ void TIniFile::DeleteKey(const QString& section, const QString& key) {
 }
 
 void TIniFile::EraseSection(const QString& section) {
-  QStringList lines = LoadLines();
+  QStringList lines = LoadLinesForUpdate();
   int first = 0;
   int last = 0;
   if (!FindSection(lines, section, first, last)) return;

@@ -14,7 +14,8 @@
 // gives the default. Every call works on the file as it stands on disk. A
 // write keeps every other line of the file as it was and replaces the file
 // atomically; a failed write raises EFileError and leaves the file unchanged.
-// Lines beginning with ";" are comments.
+// Lines beginning with ";" are comments. A write to a file that exists but
+// cannot be read raises EFileError rather than replacing it.
 class TIniFile {
 public:
   explicit TIniFile(QString fileName) : FFileName(std::move(fileName)) {}
@@ -40,6 +41,7 @@ public:
 
 private:
   QStringList LoadLines() const;
+  QStringList LoadLinesForUpdate() const;
   void SaveLines(const QStringList& lines);
 
   QString FFileName;

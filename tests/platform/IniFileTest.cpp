@@ -1,9 +1,11 @@
+#include "Errors.h"
 #include "IniFile.h"
 #include "TextFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 
@@ -51,4 +53,16 @@ TEST(IniFile, WriteCreatesTheFile) {
   TIniFile ini(dir.filePath(QStringLiteral("new.ini")));
   ini.WriteString("PATHS", "GD Save Path", "/games/save/");
   EXPECT_EQ(Bytes(ini.FileName()), QByteArray("[PATHS]\r\nGD Save Path=/games/save/\r\n"));
+}
+
+TEST(IniFile, WriteRefusesToReplaceAFileItCannotRead) {
+  if (geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("locked.ini"));
+  WriteTextFileLines(path, {"[A]", "x=1"});
+  QFile::setPermissions(path, QFileDevice::WriteOwner);
+  TIniFile ini(path);
+  EXPECT_THROW(ini.WriteString("B", "y", "2"), EFileError);
+  QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  EXPECT_EQ(Bytes(path), QByteArray("[A]\r\nx=1\r\n"));
 }
