@@ -2,6 +2,16 @@
 
 #include "Convert.h"
 #include "Errors.h"
+#include "StringList.h"
+#include "TextCompare.h"
+#include "UItemNames.h"
+
+#include <QCollatorSortKey>
+#include <QSet>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace {
 
@@ -17,7 +27,84 @@ QString Entry(const std::array<QLatin1String, N>& table, std::int64_t index) {
   return QString(table[static_cast<std::size_t>(index)]);
 }
 
+// The record path of an item name line, folded for comparing without regard
+// to case.
+QString RecordPathKey(const QString& line) { return TStringList::NamePart(line).toCaseFolded(); }
+
+// The extra lines that name a record, and the built-in lines whose record
+// path none of them names, extra lines first.
+QStringList MergeItemNameLines(const QStringList& extraLines, const QStringList& builtInLines) {
+  QStringList merged;
+  merged.reserve(extraLines.size() + builtInLines.size());
+  QSet<QString> extraPaths;
+  for (const QString& line : extraLines) {
+    if (line.indexOf(QLatin1Char('=')) <= 0) continue;
+    merged.append(line);
+    extraPaths.insert(RecordPathKey(line));
+  }
+  for (const QString& line : builtInLines) {
+    if (extraPaths.isEmpty() || !extraPaths.contains(RecordPathKey(line))) merged.append(line);
+  }
+  return merged;
+}
+
+// The lines in the given order without the later of two equal neighbours.
+// AAscending tells whether every neighbour kept followed in CompareTextLocale
+// order.
+QStringList DropEqualNeighbours(const QStringList& lines, const std::vector<qsizetype>& order, bool& AAscending) {
+  AAscending = true;
+  QStringList result;
+  result.reserve(lines.size());
+  for (const qsizetype index : order) {
+    const QString& line = lines[index];
+    const int comparison = result.isEmpty() ? -1 : CompareTextLocale(result.last(), line);
+    if (comparison == 0) continue;
+    if (comparison > 0) AAscending = false;
+    result.append(line);
+  }
+  return result;
+}
+
+// The lines in ascending CompareTextLocale order, the first of equal lines
+// kept. Sorting by one sort key per line makes each comparison a byte
+// comparison; one pass over the result with the comparison itself then drops
+// equal lines and checks the order. Where the keys disagree with the
+// comparison (the "C" locale's keys heed letter case), the lines are sorted
+// again by the comparison.
+QStringList SortDistinct(const QStringList& lines) {
+  std::vector<QCollatorSortKey> keys;
+  keys.reserve(static_cast<std::size_t>(lines.size()));
+  for (const QString& line : lines) keys.push_back(TextSortKey(line));
+  std::vector<qsizetype> order(keys.size());
+  std::iota(order.begin(), order.end(), qsizetype{0});
+  std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
+    return keys[static_cast<std::size_t>(a)].compare(keys[static_cast<std::size_t>(b)]) < 0;
+  });
+  bool ascending = false;
+  QStringList sorted = DropEqualNeighbours(lines, order, ascending);
+  if (ascending) return sorted;
+
+  std::iota(order.begin(), order.end(), qsizetype{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&lines](qsizetype a, qsizetype b) { return CompareTextLocale(lines[a], lines[b]) < 0; });
+  return DropEqualNeighbours(lines, order, ascending);
+}
+
 }  // namespace
+
+TItemNames::TItemNames() : TItemNames(QStringList()) {}
+
+TItemNames::TItemNames(const QStringList& AExtraLines) {
+  const QStringList builtIn = EmbeddedItemNameLines() + ItemNameLinesAddedInCode();
+  FNames = SortDistinct(MergeItemNameLines(AExtraLines, builtIn));
+  FRecordPaths.reserve(FNames.size());
+  FDisplayNames.reserve(FNames.size());
+  for (const QString& line : FNames) {
+    const qsizetype at = line.indexOf(QLatin1Char('='));
+    FRecordPaths.append(at < 0 ? QString() : line.left(at));
+    FDisplayNames.append(at <= 0 ? QString() : line.mid(at + 1));
+  }
+}
 
 QString& TCharacterEquipment::Slot(int slot) {
   return const_cast<QString&>(static_cast<const TCharacterEquipment&>(*this).Slot(slot));

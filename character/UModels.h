@@ -6,6 +6,7 @@
 #include <QChar>
 #include <QLatin1String>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <cstdint>
@@ -118,3 +119,34 @@ QString DualClassName(std::int32_t first, std::int32_t second);
 // from the 18th character on). Digits that do not read as a number raise
 // EConvertError.
 void ResolveClassNames(TCharacterHeader& header);
+
+// The table that turns item record paths into display names. Each line is
+// "record path=display name"; the lines are sorted ascending by the whole
+// line with CompareTextLocale, and no two lines are equal by it. Built once,
+// by sorting all lines together, and not changed afterwards.
+class TItemNames {
+public:
+  // The embedded lines and the lines added in code.
+  TItemNames();
+  // The same with more lines merged in before sorting, such as the names read
+  // from the player's game installation or from a file. An extra line
+  // replaces every built-in line with the same record path (compared without
+  // regard to case); of equal lines the first is kept, extra lines first.
+  // Extra lines without "=" or with nothing before it are left out.
+  explicit TItemNames(const QStringList& AExtraLines);
+
+  // The sorted lines.
+  const QStringList& Names() const { return FNames; }
+  int Count() const { return static_cast<int>(FNames.size()); }
+  // The record path (the text before the first "=") and the display name
+  // (the text after it) of every line, in table order: entry i of the one
+  // belongs to entry i of the other. These are the lists the character
+  // workers copy.
+  const QStringList& RecordPaths() const { return FRecordPaths; }
+  const QStringList& DisplayNames() const { return FDisplayNames; }
+
+private:
+  QStringList FNames;
+  QStringList FRecordPaths;
+  QStringList FDisplayNames;
+};

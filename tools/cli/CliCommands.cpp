@@ -3,28 +3,39 @@
 #include "Errors.h"
 #include "FatalError.h"
 #include "JsonLine.h"
+#include "TextFile.h"
+#include "UCharInfoThread.h"
 #include "UCharacter.h"
+#include "UCharacterGatherer.h"
 #include "UCharacterRows.h"
+#include "UEquipment.h"
+#include "UItemLookup.h"
+#include "UModels.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <exception>
+#include <mutex>
 #include <optional>
 #include <vector>
 
 namespace {
 
 const char* const Usage =
-    "usage: quillmark-cli inspect FILE...\n"
-    "       quillmark-cli list SAVE_DIR [--format table|csv|json]\n";
+    "usage: quillmark-cli inspect [--item-names FILE] FILE...\n"
+    "       quillmark-cli list SAVE_DIR [--format table|csv|json] [--item-names FILE]\n";
 
 // While a command runs, an unopenable save is reported on standard error and
-// the load error then reaches the command, which carries on.
+// the load error then reaches the command, which carries on. Reports may come
+// from several character workers at once.
 class TScopedCliFatalHandler {
 public:
   explicit TScopedCliFatalHandler(QTextStream& AErr)
-      : FOld(SetFatalErrorHandler([&AErr](const QString& message) {
+      : FOld(SetFatalErrorHandler([this, &AErr](const QString& message) {
+          std::lock_guard<std::mutex> guard(FLock);
           AErr << message << '\n';
           AErr.flush();
         })) {}
@@ -33,8 +44,34 @@ public:
   TScopedCliFatalHandler& operator=(const TScopedCliFatalHandler&) = delete;
 
 private:
+  std::mutex FLock;
   FatalErrorHandler FOld;
 };
+
+// The value of the option AName at args[i], given as "NAME VALUE" (i then
+// moves to the value) or "NAME=VALUE"; nothing when args[i] is another word.
+// A missing value reads as empty.
+std::optional<QString> OptionValue(const QStringList& args, qsizetype& i, const QString& AName) {
+  const QString& arg = args[i];
+  if (arg == AName) return i + 1 < args.size() ? args[++i] : QString();
+  if (arg.startsWith(AName + QLatin1Char('='))) return arg.mid(AName.size() + 1);
+  return std::nullopt;
+}
+
+const QString FormatOption = QStringLiteral("--format");
+const QString ItemNamesOption = QStringLiteral("--item-names");
+
+// The item name table with the lines of AFile merged in (none when AFile is
+// empty); nothing, after a message, when the file cannot be read.
+std::optional<TItemNames> LoadItemNames(const QString& AFile, QTextStream& err) {
+  if (AFile.isEmpty()) return TItemNames();
+  try {
+    return TItemNames(ReadTextFileLines(AFile));
+  } catch (const EError& error) {
+    err << "quillmark-cli: " << AFile << ": " << error.Message() << '\n';
+    return std::nullopt;
+  }
+}
 
 struct TLoadResult {
   std::optional<TCharacter> Character;
@@ -68,13 +105,15 @@ TJsonLine RowJson(const TCharacterRow& row) {
   return line;
 }
 
-QString InspectJson(const QString& file, const TCharacter& character) {
+// With a lookup, each slot also carries its "text" as the worker names it.
+QString InspectJson(const QString& file, const TCharacter& character, const TItemLookup* lookup) {
   TJsonLine equipment;
   const TCharacterEquipment& items = character.Equipment();
   for (int slot = 0; slot < EquipmentSlotCount; ++slot) {
     const auto i = static_cast<std::size_t>(slot);
     TJsonLine item;
     item.Add("base", items.Slot(slot)).Add("prefix", items.Prefix[i]).Add("suffix", items.Suffix[i]);
+    if (lookup) item.Add("text", lookup->SlotText(items, slot));
     equipment.AddObject(EquipmentSlotNames[i].data(), item);
   }
   const TFormatVersions& versions = character.Versions();
@@ -89,16 +128,37 @@ QString InspectJson(const QString& file, const TCharacter& character) {
   return line.Text();
 }
 
-int Inspect(const QStringList& files, QTextStream& out, QTextStream& err) {
+int Inspect(const QStringList& args, QTextStream& out, QTextStream& err) {
+  QStringList files;
+  QString itemNamesFile;
+  bool named = false;
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    if (const std::optional<QString> value = OptionValue(args, i, ItemNamesOption)) {
+      if (value->isEmpty()) {
+        err << Usage;
+        return 2;
+      }
+      itemNamesFile = *value;
+      named = true;
+    } else {
+      files.append(args[i]);
+    }
+  }
   if (files.isEmpty()) {
     err << Usage;
     return 2;
+  }
+  std::optional<TItemLookup> lookup;
+  if (named) {
+    const std::optional<TItemNames> items = LoadItemNames(itemNamesFile, err);
+    if (!items) return 1;
+    lookup.emplace(items->RecordPaths(), items->DisplayNames());
   }
   int status = 0;
   for (const QString& file : files) {
     const TLoadResult result = LoadCharacter(file);
     if (result.Character) {
-      out << InspectJson(file, *result.Character) << '\n';
+      out << InspectJson(file, *result.Character, lookup ? &*lookup : nullptr) << '\n';
     } else {
       out << TJsonLine().Add("file", file).Add("error", result.Error).Text() << '\n';
       status = 1;
@@ -162,17 +222,46 @@ void WriteCsv(const std::vector<TCharacterRow>& rows, QTextStream& out) {
   for (const TCharacterRow& row : rows) writeLine(RowFields(row));
 }
 
+// A list row read back from its row string; a number that does not read
+// counts as 0.
+TCharacterRow RowFromString(const QString& rowString) {
+  const QStringList fields = rowString.split(CharacterRowDelimiter);
+  TCharacterRow row;
+  row.Name = fields.value(0);
+  row.Title = fields.value(1);
+  row.Level = fields.value(2).toUInt();
+  row.Sex = fields.value(3);
+  row.Class1 = fields.value(4);
+  row.Class2 = fields.value(5);
+  row.Iron = fields.value(6).toUInt();
+  row.Devotions = fields.value(7).toUInt();
+  row.Difficulty = fields.value(8);
+  row.Hardcore = fields.value(9);
+  return row;
+}
+
+// The equipment texts under the keys of the equipment grid.
+TJsonLine EquipmentJson(const TEquipment& equipment) {
+  TJsonLine json;
+  for (const TEquipmentGridRow& gridRow : EquipmentGridRows) json.Add(gridRow.Key.data(), equipment.*gridRow.Field);
+  return json;
+}
+
 int List(const QStringList& args, QTextStream& out, QTextStream& err) {
   QString saveDir;
   QString format = QStringLiteral("table");
+  QString itemNamesFile;
   for (qsizetype i = 0; i < args.size(); ++i) {
-    const QString& arg = args[i];
-    if (arg == QLatin1String("--format") && i + 1 < args.size()) {
-      format = args[++i];
-    } else if (arg.startsWith(QLatin1String("--format="))) {
-      format = arg.mid(9);
-    } else if (saveDir.isEmpty() && !arg.startsWith(QLatin1String("--"))) {
-      saveDir = arg;
+    if (const std::optional<QString> value = OptionValue(args, i, FormatOption)) {
+      format = *value;
+    } else if (const std::optional<QString> file = OptionValue(args, i, ItemNamesOption)) {
+      if (file->isEmpty()) {
+        err << Usage;
+        return 2;
+      }
+      itemNamesFile = *file;
+    } else if (saveDir.isEmpty() && !args[i].startsWith(QLatin1String("--"))) {
+      saveDir = args[i];
     } else {
       err << Usage;
       return 2;
@@ -187,25 +276,33 @@ int List(const QStringList& args, QTextStream& out, QTextStream& err) {
     err << "quillmark-cli: no folder " << mainPath << '\n';
     return 1;
   }
-  int status = 0;
-  std::vector<TCharacterRow> rows;
-  for (const QString& file : FindCharacterFiles(mainPath)) {
-    const TLoadResult result = LoadCharacter(file);
-    if (result.Character) {
-      rows.push_back(MakeCharacterRow(*result.Character));
-    } else {
-      err << file << ": " << result.Error << '\n';
-      status = 1;
-    }
+  const std::optional<TItemNames> items = LoadItemNames(itemNamesFile, err);
+  if (!items) return 1;
+  const QTemporaryDir notes;
+  if (!notes.isValid()) {
+    err << "quillmark-cli: cannot create a temporary Notes folder: " << notes.errorString() << '\n';
+    return 1;
   }
+  const TGatherResult gathered = GatherCharacters(mainPath, notes.path(), *items);
+  // The workers free themselves through deferred deletion; this program runs
+  // no event loop that would get to it.
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+  for (const TGatherFailure& failure : gathered.Failures) err << failure.CharFile << ": " << failure.Message << '\n';
+  std::vector<TCharacterRow> rows;
+  for (const TGatheredCharacter& character : gathered.Characters) rows.push_back(RowFromString(character.Row));
   if (format == QLatin1String("json")) {
-    for (const TCharacterRow& row : rows) out << RowJson(row).Text() << '\n';
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      TJsonLine line = RowJson(rows[i]);
+      line.AddObject("equipment", EquipmentJson(*gathered.Characters[i].Equipment));
+      out << line.Text() << '\n';
+    }
   } else if (format == QLatin1String("csv")) {
     WriteCsv(rows, out);
   } else {
     WriteTable(rows, out);
   }
-  return status;
+  return gathered.Failures.empty() ? 0 : 1;
 }
 
 }  // namespace
