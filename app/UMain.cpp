@@ -1,0 +1,606 @@
+#include "UMain.h"
+
+#include "AppVersion.h"
+#include "DialogSeam.h"
+#include "Errors.h"
+#include "FatalError.h"
+#include "FileNames.h"
+#include "GeneralError.h"
+#include "QZ_DelimitedListBox.h"
+#include "QZ_Dialog.h"
+#include "QZ_ValueListEditor.h"
+#include "TextFile.h"
+#include "UButtonBar.h"
+#include "UCharacterGatherer.h"
+#include "UCollections.h"
+#include "UEditCollector.h"
+#include "ULinks.h"
+#include "UMainSettings.h"
+#include "UNoteFiles.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <array>
+#include <memory>
+
+
+namespace {
+
+const QChar kRowDelimiter(0x00FE);  // "þ"
+
+constexpr int kDesignClientWidth = 1410;
+constexpr int kDesignClientHeight = 756;
+constexpr int kButtonBarHeight = 41;
+constexpr int kNotePanelWidth = 474;
+constexpr int kPanelHeadingHeight = 16;
+constexpr int kEquipmentPanelHeight = 335;
+constexpr int kEquipmentRowHeight = 19;
+constexpr int kEquipmentSeparatorRow = 12;
+
+// Thrown once a fatal file error has been reported: leaves the running
+// handler without any further work.
+struct TProgramEnding {};
+
+// The character list's columns.
+struct TColumnSpec {
+  const char* Header;
+  int Width;
+  TDelimitedListModel::TAlignment Alignment;
+  const char* Format;
+};
+
+const std::array<TColumnSpec, 10> kCharacterColumns{{
+    {"Name", 150, TDelimitedListModel::taLeftJustify, "0þþTahomaþ8388608þ8þ1"},
+    {"Title", 120, TDelimitedListModel::taLeftJustify, "0þþTahomaþ0þ8þ1"},
+    {"Level", 50, TDelimitedListModel::taRightJustify, "2þ0þCourier Newþ0þ9þ0"},
+    {"Sex", 50, TDelimitedListModel::taLeftJustify, "0þþTahomaþ0þ8þ0"},
+    {"Class 1", 120, TDelimitedListModel::taLeftJustify, "0þþTahomaþ0þ8þ0"},
+    {"Class 2", 120, TDelimitedListModel::taLeftJustify, "0þþTahomaþ0þ8þ0"},
+    {"Iron", 80, TDelimitedListModel::taRightJustify, "2þ0,þCourier Newþ0þ9þ0"},
+    {"Devotions", 70, TDelimitedListModel::taRightJustify, "2þ0þCourier Newþ0þ9þ0"},
+    {"Difficulty", 70, TDelimitedListModel::taLeftJustify, "0þþTahomaþ0þ8þ0"},
+    {"Hardcore", 5000, TDelimitedListModel::taLeftJustify, "0þþTahomaþ0þ8þ0"},
+}};
+
+// The blank key of the separator row that follows "Relic"; it is never filled.
+const QString kEquipmentSeparatorKey = QStringLiteral(" ");
+
+const char* const kAskForSavePathText =
+    "You need to point to the Grim Dawn Save Directory\r\n"
+    "\r\n"
+    "If you are using local saves, the files will be in \r\n"
+    "C:\\Users\\<username>\\Documents\\My Games\\Grim Dawn\\save\r\n"
+    "\r\n"
+    "If you use Steam cloud saving the files will be in somewhere like\r\n"
+    "C:\\Program Files (x86)\\Steam\\userdata\\<folder of numbers>\\219990\\remote\\save";
+
+// The program file's path with its extension replaced.
+QString ChangeFileExt(const QString& AFileName, const QString& AExtension) {
+  const QFileInfo info(AFileName);
+  return QDir(info.path()).filePath(info.completeBaseName() + AExtension);
+}
+
+// The busy cursor for the lifetime of the object.
+class TBusyCursor {
+public:
+  TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
+  TBusyCursor(const TBusyCursor&) = delete;
+  TBusyCursor& operator=(const TBusyCursor&) = delete;
+};
+
+// An update bracket of a string list that is closed however the scope ends.
+class TUpdateBracket {
+public:
+  explicit TUpdateBracket(TStringList& AList) : FList(AList) { FList.BeginUpdate(); }
+  ~TUpdateBracket() { FList.EndUpdate(); }
+  TUpdateBracket(const TUpdateBracket&) = delete;
+  TUpdateBracket& operator=(const TUpdateBracket&) = delete;
+
+private:
+  TStringList& FList;
+};
+
+QLabel* MakeHeading(const QString& ACaption, QWidget* AParent) {
+  auto* heading = new QLabel(ACaption, AParent);
+  heading->setAlignment(Qt::AlignCenter);
+  heading->setFixedHeight(kPanelHeadingHeight);
+  return heading;
+}
+
+QPushButton* MakeButton(const QString& AName, const QString& ACaption, QWidget* AParent) {
+  auto* button = new QPushButton(ACaption, AParent);
+  button->setObjectName(AName);
+  return button;
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- creation
+
+TFMain::TFMain(const QString& AProgramFile, QWidget* AParent)
+    : QMainWindow(AParent),
+      FIniFile(ChangeFileExt(AProgramFile, QStringLiteral(".ini"))),
+      FNotesPath(IncludeTrailingPathDelimiter(QFileInfo(AProgramFile).path()) + QStringLiteral("Notes") +
+                 PathDelimiter()),
+      FNotesEditorSize(TMainSettings::DefaultNotesWidth, TMainSettings::DefaultNotesHeight) {
+  FCollectionsFile = FNotesPath + QStringLiteral("Collections.ini");
+  FLinkFile = FNotesPath + QStringLiteral("WebLinks.ini");
+  setObjectName(QStringLiteral("FMain"));
+  setWindowTitle(QStringLiteral("Grim Dawn Characters"));
+  setFont(QFont(QStringLiteral("Tahoma"), 8));
+  setMinimumSize(800, 500);
+  resize(kDesignClientWidth, kDesignClientHeight);
+  CreateControls();
+}
+
+TFMain::~TFMain() { FreeRowObjects(); }
+
+void TFMain::CreateControls() {
+  auto* client = new QWidget(this);
+  auto* clientLayout = new QVBoxLayout(client);
+  clientLayout->setContentsMargins(0, 0, 0, 0);
+  clientLayout->setSpacing(0);
+
+  auto* upper = new QHBoxLayout;
+  upper->setContentsMargins(0, 0, 0, 0);
+  upper->setSpacing(0);
+  CreateCharacterList();
+  upper->addWidget(dlbChars, 1);
+  upper->addWidget(CreateNotePanel());
+  clientLayout->addLayout(upper, 1);
+  clientLayout->addWidget(CreateButtonBar());
+  setCentralWidget(client);
+
+  CreateStatusBar();
+}
+
+QWidget* TFMain::CreateButtonBar() {
+  auto* bar = new TButtonBar(kDesignClientWidth, kButtonBarHeight, this);
+  bar->setObjectName(QStringLiteral("pnButtons"));
+  constexpr int top = 8;
+  constexpr int height = 25;
+
+  btnRefresh = MakeButton(QStringLiteral("btnRefresh"), QStringLiteral("Refresh"), bar);
+  btnRefresh->setIcon(style()->standardIcon(QStyle::SP_BrowserReload));
+  btnPath = MakeButton(QStringLiteral("btnPath"), QStringLiteral("Character Save Path"), bar);
+  lbSavePath = new QLabel(bar);
+  lbSavePath->setObjectName(QStringLiteral("lbSavePath"));
+  btnNotes = MakeButton(QStringLiteral("btnNotes"), QStringLiteral("General Notes"), bar);
+  btnLinks = MakeButton(QStringLiteral("btnLinks"), QStringLiteral("Webpage Links"), bar);
+  btnCollections = MakeButton(QStringLiteral("btnCollections"), QStringLiteral("Specialized Collectors"), bar);
+  btnClose = MakeButton(QStringLiteral("btnClose"), QStringLiteral("&Close"), bar);
+  btnClose->setIcon(style()->standardIcon(QStyle::SP_DialogCloseButton));
+
+  bar->Place(btnRefresh, 6, 75, TButtonBar::akLeft, top, height);
+  bar->Place(btnPath, 90, 143, TButtonBar::akLeft, top, height);
+  bar->Place(lbSavePath, 240, 601, TButtonBar::akLeftRight, top, height);
+  bar->Place(btnNotes, 847, 153, TButtonBar::akRight, top, height);
+  bar->Place(btnLinks, 1006, 153, TButtonBar::akRight, top, height);
+  bar->Place(btnCollections, 1165, 153, TButtonBar::akRight, top, height);
+  bar->Place(btnClose, 1324, 75, TButtonBar::akRight, top, height);
+
+  auto guarded = [this](void (TFMain::*AHandler)()) { return [this, AHandler] { Guarded([&] { (this->*AHandler)(); }); }; };
+  connect(btnRefresh, &QPushButton::clicked, this, guarded(&TFMain::btnRefreshClick));
+  connect(btnPath, &QPushButton::clicked, this, guarded(&TFMain::btnPathClick));
+  connect(btnNotes, &QPushButton::clicked, this, guarded(&TFMain::btnNotesClick));
+  connect(btnLinks, &QPushButton::clicked, this, guarded(&TFMain::btnLinksClick));
+  connect(btnCollections, &QPushButton::clicked, this, guarded(&TFMain::btnCollectionsClick));
+  connect(btnClose, &QPushButton::clicked, this, &QWidget::close);
+  return bar;
+}
+
+QWidget* TFMain::CreateNotePanel() {
+  pnNotes = new QWidget(this);
+  pnNotes->setObjectName(QStringLiteral("pnNotes"));
+  pnNotes->setFixedWidth(kNotePanelWidth);
+  auto* layout = new QVBoxLayout(pnNotes);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  pnNoteHeader = MakeHeading(QStringLiteral("Notes"), pnNotes);
+  pnNoteHeader->setObjectName(QStringLiteral("pnNoteHeader"));
+  meNotes = new QPlainTextEdit(pnNotes);
+  meNotes->setObjectName(QStringLiteral("meNotes"));
+  meNotes->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  meNotes->installEventFilter(this);
+  pnEquipmentHeader = MakeHeading(QStringLiteral("Equipment"), pnNotes);
+
+  pnEquipment = new QWidget(pnNotes);
+  pnEquipment->setObjectName(QStringLiteral("pnEquipment"));
+  pnEquipment->setFixedHeight(kEquipmentPanelHeight);
+  pnEquipment->setEnabled(false);
+  auto* equipmentLayout = new QVBoxLayout(pnEquipment);
+  equipmentLayout->setContentsMargins(0, 0, 0, 0);
+  veEquipment = new TValueListEditor(pnEquipment);
+  veEquipment->setObjectName(QStringLiteral("veEquipment"));
+  veEquipment->SetReadOnly(true);
+  veEquipment->SetTitlesVisible(false);
+  veEquipment->setSelectionBehavior(QAbstractItemView::SelectRows);
+  veEquipment->setSelectionMode(QAbstractItemView::SingleSelection);
+  veEquipment->setShowGrid(true);
+  veEquipment->verticalHeader()->setMinimumSectionSize(1);
+  veEquipment->verticalHeader()->setDefaultSectionSize(kEquipmentRowHeight);
+  veEquipment->horizontalHeader()->setSectionResizeMode(TValueListEditor::KeyColumn, QHeaderView::Fixed);
+  veEquipment->horizontalHeader()->setStretchLastSection(true);
+  veEquipment->setColumnWidth(TValueListEditor::KeyColumn, 150);
+  veEquipment->setColumnWidth(TValueListEditor::ValueColumn, 310);
+  for (int row = 0; row < EquipmentSlotCount; ++row) {
+    if (row == kEquipmentSeparatorRow) veEquipment->AppendRow(kEquipmentSeparatorKey, QString());
+    veEquipment->AppendRow(EquipmentGridRows[static_cast<std::size_t>(row)].Key, QString());
+  }
+  equipmentLayout->addWidget(veEquipment);
+
+  layout->addWidget(pnNoteHeader);
+  layout->addWidget(meNotes, 1);
+  layout->addWidget(pnEquipmentHeader);
+  layout->addWidget(pnEquipment);
+  return pnNotes;
+}
+
+void TFMain::CreateCharacterList() {
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  Mark1 = PopupMenu1->addAction(QStringLiteral("Edit Character's Specialised Collections"));
+  Mark1->setObjectName(QStringLiteral("Mark1"));
+  connect(Mark1, &QAction::triggered, this, [this] { Guarded([this] { Mark1Click(); }); });
+
+  dlbChars = new TDelimitedListBox(this);
+  dlbChars->setObjectName(QStringLiteral("dlbChars"));
+  dlbChars->SetDelimiter(kRowDelimiter);
+  dlbChars->SetAllowSorting(true);
+  dlbChars->SetMultiSelect(false);
+  dlbChars->SetResizableColumns(true);
+  dlbChars->SetRowHeight(15);
+  dlbChars->SetHeaderHeight(17);
+  dlbChars->SetHeaderFont(font());
+  dlbChars->SetHeaderVisible(true);
+  dlbChars->SetIndicators(false);
+  dlbChars->SetSecondarySortColumn(-1);
+  dlbChars->SetTrimStrings(false);
+  dlbChars->SetAutomaticPopup(true);
+  dlbChars->SetPopupMenu(PopupMenu1);
+  QStringList formats;
+  for (const TColumnSpec& column : kCharacterColumns) {
+    dlbChars->AddHeaderSection({QString::fromUtf8(column.Header), column.Width, column.Alignment});
+    formats.append(QString::fromUtf8(column.Format));
+  }
+  dlbChars->SetColumnFormatEditor(formats.join(QStringLiteral("\r\n")));
+  dlbChars->Loaded();
+
+  dlbChars->OnClick = [this](TDelimitedListBox*) { Guarded([this] { dlbCharsClick(); }); };
+  dlbChars->OnDblClick = [this](TDelimitedListBox*) { Guarded([this] { dlbCharsDblClick(); }); };
+  dlbChars->SetBeforeSort([this](TDelimitedListModel*) { Guarded([this] { dlbCharsBeforeSort(); }); });
+  dlbChars->SetAfterSort([this](TDelimitedListModel*) { Guarded([this] { dlbCharsAfterSort(); }); });
+}
+
+void TFMain::CreateStatusBar() {
+  QStatusBar* bar = statusBar();
+  constexpr int widths[] = {100, 100, 200};
+  for (int panel = 0; panel < 4; ++panel) {
+    auto* label = new QLabel(bar);
+    label->setObjectName(QStringLiteral("StatusPanel%1").arg(panel));
+    if (panel < 3) {
+      label->setFixedWidth(widths[panel]);
+      label->setAlignment(Qt::AlignCenter);
+      bar->addWidget(label);
+    } else {
+      label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+      bar->addWidget(label, 1);
+    }
+    FStatusPanels[panel] = label;
+  }
+  SetStatusPanelText(spGameVersion, QStringLiteral("Updated to GD Version 1.1.9.0"));
+}
+
+QString TFMain::StatusPanelText(TStatusPanel APanel) const { return FStatusPanels[APanel]->text(); }
+
+void TFMain::SetStatusPanelText(TStatusPanel APanel, const QString& AText) { FStatusPanels[APanel]->setText(AText); }
+
+QString TFMain::GeneralNotesFile() const { return FNotesPath + QStringLiteral("GeneralNotes.doc"); }
+
+// ---------------------------------------------------------------- handler frame
+
+void TFMain::Guarded(const std::function<void()>& AHandler) {
+  if (FEnded) return;
+  try {
+    AHandler();
+  } catch (const TProgramEnding&) {
+    // Reported already; the program ends after this event.
+  } catch (const std::exception& error) {
+    ShowGeneralError(error);
+  }
+}
+
+void TFMain::FatalFileError(const QString& AKind, const QString& AFileName, const QString& AReason) {
+  FEnded = true;
+  ReportFatalError(UnableToProcessMessage(AKind, AFileName, AReason));
+  throw TProgramEnding{};
+}
+
+// ---------------------------------------------------------------- start-up and close
+
+void TFMain::showEvent(QShowEvent* AEvent) {
+  QMainWindow::showEvent(AEvent);
+  if (FFormShowQueued) return;
+  FFormShowQueued = true;
+  // Runs once the window is up, so the start-up dialogs and the wait of the
+  // first refresh happen over a visible, live window.
+  QTimer::singleShot(0, this, [this] {
+    Guarded([this] { FormShow(); });
+    FFormShown = true;
+  });
+}
+
+void TFMain::FormShow() {
+  FItems = std::make_unique<TItemNames>();
+  veEquipment->setCurrentCell(kEquipmentSeparatorRow, TValueListEditor::KeyColumn);
+  veEquipment->selectRow(kEquipmentSeparatorRow);
+  SetStatusPanelText(spVersion, ProgramVersionText());
+  QDir().mkpath(FNotesPath);
+  ReadSettings();
+  FMainPath = FSavePath + QStringLiteral("main") + PathDelimiter();
+  if (FSavePath == TMainSettings::NoSavePath()) {
+    AskForSavePath();
+  } else {
+    RefreshCharacters();
+  }
+  lbSavePath->setText(FSavePath);
+  if (!QFileInfo::exists(FCollectionsFile)) CreateDefaultCollections(FCollectionsFile);
+  dlbCharsClick();
+}
+
+void TFMain::ReadSettings() {
+  const TMainSettings settings(FIniFile);
+  FSavePath = settings.SavePath();
+  const QScreen* target = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+  const QSize screenSize = target != nullptr ? target->geometry().size() : QSize(kDesignClientWidth, kDesignClientHeight);
+  ApplyWindowSize(settings.FormSize(screenSize - QSize(100, 100)));
+  FNotesEditorSize = settings.NotesEditorSize();
+}
+
+void TFMain::ApplyWindowSize(const QSize& AOuterSize) {
+  FFrameExtra = frameGeometry().size() - geometry().size();
+  resize(AOuterSize - FFrameExtra);
+  if (const QScreen* target = screen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(target->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+QSize TFMain::OuterSize() const { return size() + FFrameExtra; }
+
+void TFMain::AskForSavePath() {
+  Dialog::Warning(QString::fromUtf8(kAskForSavePathText), false, this);
+  btnPathClick();
+}
+
+void TFMain::closeEvent(QCloseEvent* AEvent) {
+  if (FRefreshing) {
+    // Closing now would free what the waiting refresh still fills in.
+    FCloseAfterRefresh = true;
+    AEvent->ignore();
+    return;
+  }
+  if (!FClosed && FFormShowQueued) {
+    FClosed = true;
+    Guarded([this] { FormClose(); });
+  }
+  AEvent->accept();
+}
+
+void TFMain::FormClose() {
+  meNotesExit();
+  FreeRowObjects();
+  dlbChars->Clear();
+  WriteCloseSettings();
+  FItems.reset();
+}
+
+void TFMain::WriteCloseSettings() {
+  TMainSettings settings(FIniFile);
+  try {
+    settings.WriteFormSize(OuterSize());
+    settings.WriteNotesEditorSize(FNotesEditorSize);
+  } catch (const EError& error) {
+    FatalFileError(QStringLiteral("INI"), FIniFile, error.Message());
+  }
+}
+
+// ---------------------------------------------------------------- buttons
+
+bool TFMain::PickSaveFolder(QString& AFolder) {
+  QFileDialog picker(this, QStringLiteral("Select the GRIM DAWN Save Directory"));
+  picker.setObjectName(QStringLiteral("SaveFolderPicker"));
+  picker.setFileMode(QFileDialog::Directory);
+  picker.setOption(QFileDialog::ShowDirsOnly, true);
+  picker.setDirectory(FSavePath);
+  if (DialogSeam::Exec(picker) != QDialog::Accepted) return false;
+  const QStringList chosen = picker.selectedFiles();
+  if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
+  AFolder = QDir::toNativeSeparators(chosen.first());
+  return true;
+}
+
+void TFMain::btnPathClick() {
+  if (FRefreshing) return;
+  QString folder;
+  if (!PickSaveFolder(folder)) return;
+  FSavePath = IncludeTrailingPathDelimiter(folder);
+  lbSavePath->setText(FSavePath);
+  try {
+    TMainSettings(FIniFile).WriteSavePath(FSavePath);
+  } catch (const EError& error) {
+    FatalFileError(QStringLiteral("INI"), FIniFile, error.Message());
+  }
+  FMainPath = FSavePath + QStringLiteral("main") + PathDelimiter();
+  RefreshCharacters();
+  // The memo still holds the note of a character of the old list; showing
+  // the selected row keeps the next memo exit from saving it under the name
+  // of whatever character now sits at that position.
+  dlbCharsClick();
+}
+
+void TFMain::btnNotesClick() {
+  const QString fileName = GeneralNotesFile();
+  if (!QFileInfo::exists(fileName)) WriteFileBytesAtomic(fileName, QByteArray());
+  RunGeneralNotesEditor(fileName);
+}
+
+// The seam for the general-notes editor window. Until the editor exists, a
+// placeholder message stands in for it; the editor will take its size from
+// FNotesEditorSize and hand its last size back into it when it closes.
+void TFMain::RunGeneralNotesEditor(const QString& AFileName) {
+  Dialog::Information(QStringLiteral("The general notes editor is not available yet.\r\n\r\n") + AFileName, false,
+                      this);
+}
+
+void TFMain::RunDialogWindow(QDialog& AWindow) { DialogSeam::Exec(AWindow); }
+
+void TFMain::btnCollectionsClick() {
+  TFCollections window(nullptr, this);
+  window.SetCollectionsFile(FCollectionsFile);
+  RunDialogWindow(window);
+}
+
+void TFMain::btnLinksClick() {
+  TFLinks window(nullptr, this);
+  window.SetLinkFile(FLinkFile);
+  RunDialogWindow(window);
+}
+
+void TFMain::Mark1Click() {
+  if (dlbChars->ItemIndex() == -1) return;
+  TFEditCollector window(nullptr, this);
+  window.SetCollectionsFile(FCollectionsFile);
+  window.SetCharacter(dlbChars->GetField(dlbChars->ItemIndex(), 0));
+  RunDialogWindow(window);
+}
+
+// ---------------------------------------------------------------- refresh
+
+void TFMain::FreeRowObjects() {
+  TStringList& items = dlbChars->Items();
+  for (int row = 0; row < items.Count(); ++row) {
+    delete items.Objects(row);
+    items.PutObject(row, nullptr);
+  }
+}
+
+void TFMain::RefreshCharacters() {
+  // Events are handled while the workers run; a refresh asked for meanwhile
+  // would clear the list under the one that waits, so it is refused.
+  if (FRefreshing) return;
+  FRefreshing = true;
+  struct TRefreshEnd {
+    TFMain* Window;
+    ~TRefreshEnd() {
+      Window->FRefreshing = false;
+      if (Window->FCloseAfterRefresh) {
+        Window->FCloseAfterRefresh = false;
+        QTimer::singleShot(0, Window, &QWidget::close);
+      }
+    }
+  } refreshEnd{this};
+
+  FreeRowObjects();
+  dlbChars->Clear();
+  FillCharacterList();
+}
+
+void TFMain::FillCharacterList() {
+  // A character whose worker failed has no row; the failures are not shown.
+  if (!FItems) FItems = std::make_unique<TItemNames>();
+  TGatherResult gathered = GatherCharacters(FMainPath, FNotesPath, *FItems);
+  TUpdateBracket bracket(dlbChars->Items());
+  for (TGatheredCharacter& character : gathered.Characters) {
+    dlbChars->Items().AddObject(character.Row, character.Equipment.release());
+  }
+  SetStatusPanelText(spCharacterCount, QString::number(dlbChars->RowCount()) + QStringLiteral(" Characters"));
+}
+
+void TFMain::btnRefreshClick() {
+  if (FRefreshing) return;
+  const int selected = dlbChars->ItemIndex();
+  const QString name = selected == -1 ? QString() : dlbChars->GetField(selected, 0);
+  {
+    const TBusyCursor busy;
+    RefreshCharacters();
+  }
+  dlbChars->SetItemIndex(dlbChars->IndexOfField(name, 0));
+  dlbCharsClick();
+}
+
+// ---------------------------------------------------------------- selected character
+
+void TFMain::dlbCharsClick() {
+  const int row = dlbChars->ItemIndex();
+  if (row == -1) return;
+  const QString name = dlbChars->GetField(row, 0);
+  pnNoteHeader->setText(name + QStringLiteral(" - Notes"));
+  meNotes->clear();
+  const QString fileName = NoteFileName(FNotesPath, name);
+  if (QFileInfo::exists(fileName)) {
+    try {
+      meNotes->setPlainText(ReadNoteText(fileName));
+    } catch (const EError& error) {
+      FatalFileError(QStringLiteral("NOTES"), fileName, error.Message());
+    }
+  }
+  ShowEquipmentOf(row);
+  dlbChars->SetFocus();
+}
+
+void TFMain::ShowEquipmentOf(int ARow) {
+  const auto* equipment = dynamic_cast<const TEquipment*>(dlbChars->Items().Objects(ARow));
+  for (const TEquipmentGridRow& row : EquipmentGridRows) {
+    veEquipment->SetValue(veEquipment->FindRow(row.Key), equipment != nullptr ? equipment->*row.Field : QString());
+  }
+}
+
+void TFMain::meNotesExit() {
+  const int row = dlbChars->ItemIndex();
+  if (row == -1) return;
+  const QString name = dlbChars->GetField(row, 0);
+  pnNoteHeader->setText(name + QStringLiteral(" - Notes"));
+  const QString fileName = NoteFileName(FNotesPath, name);
+  try {
+    WriteNoteText(fileName, meNotes->toPlainText());
+  } catch (const EError& error) {
+    FatalFileError(QStringLiteral("NOTES"), fileName, error.Message());
+  }
+}
+
+void TFMain::dlbCharsDblClick() { meNotes->setFocus(Qt::OtherFocusReason); }
+
+void TFMain::dlbCharsBeforeSort() { meNotesExit(); }
+
+void TFMain::dlbCharsAfterSort() { dlbCharsClick(); }
+
+bool TFMain::eventFilter(QObject* AWatched, QEvent* AEvent) {
+  if (AWatched == meNotes && AEvent->type() == QEvent::FocusOut) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(AEvent)->reason();
+    // Only a move of the focus to another control of the window leaves the memo.
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      Guarded([this] { meNotesExit(); });
+    }
+  }
+  return QMainWindow::eventFilter(AWatched, AEvent);
+}

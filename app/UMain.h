@@ -1,0 +1,159 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QAction;
+class QCloseEvent;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QShowEvent;
+class QDialog;
+class TDelimitedListBox;
+class TItemNames;
+class TValueListEditor;
+
+// The main window: the character list, the selected character's note and
+// equipment, and the buttons that open the program's other windows.
+//
+// Everything it writes lives beside the program file: the settings file (the
+// program file's path with the extension ".ini") and the Notes folder. The
+// game's save directory is only read.
+//
+// Showing the window the first time runs FormShow once the window is up:
+// the settings are read, the save directory is asked for when none has been
+// chosen, otherwise the list is refreshed. Closing it saves the selected
+// character's note and the window sizes (FormClose).
+//
+// A file the window cannot read or write ("INI", "NOTES") is reported through
+// ReportFatalError, which ends the program; from then on the window writes
+// nothing more, so a program ended by a fatal error saves no note or setting.
+class TFMain : public QMainWindow {
+  Q_OBJECT
+
+public:
+  // Status bar panels.
+  enum TStatusPanel { spVersion = 0, spCharacterCount = 1, spGameVersion = 2, spMessage = 3 };
+
+  // AProgramFile: the path of the program file; the settings file and the
+  // Notes folder are placed beside it.
+  explicit TFMain(const QString& AProgramFile, QWidget* AParent = nullptr);
+  ~TFMain() override;
+
+  // ---- Window events and commands ----
+  void FormShow();
+  void AskForSavePath();
+  void RefreshCharacters();
+  void btnRefreshClick();
+  void btnPathClick();
+  void btnNotesClick();
+  void btnLinksClick();
+  void btnCollectionsClick();
+  void Mark1Click();
+
+  // ---- Selected character ----
+  void dlbCharsClick();
+  void dlbCharsDblClick();
+  void dlbCharsBeforeSort();
+  void dlbCharsAfterSort();
+  void meNotesExit();
+
+  // ---- State ----
+  bool FormShown() const { return FFormShown; }
+  bool Refreshing() const { return FRefreshing; }
+  // A fatal error was reported; the window no longer writes files.
+  bool Ended() const { return FEnded; }
+  const QString& SavePath() const { return FSavePath; }
+  const QString& MainPath() const { return FMainPath; }
+  const QString& NotesPath() const { return FNotesPath; }
+  const QString& IniFile() const { return FIniFile; }
+  const QString& CollectionsFile() const { return FCollectionsFile; }
+  const QString& LinkFile() const { return FLinkFile; }
+  QString GeneralNotesFile() const;
+  // The general-notes editor's window size, kept for the settings file.
+  QSize NotesEditorSize() const { return FNotesEditorSize; }
+
+  QString StatusPanelText(TStatusPanel APanel) const;
+  void SetStatusPanelText(TStatusPanel APanel, const QString& AText);
+
+  TDelimitedListBox* CharacterList() const { return dlbChars; }
+  QPlainTextEdit* NotesMemo() const { return meNotes; }
+  TValueListEditor* EquipmentGrid() const { return veEquipment; }
+
+protected:
+  void showEvent(QShowEvent* AEvent) override;
+  void closeEvent(QCloseEvent* AEvent) override;
+  bool eventFilter(QObject* AWatched, QEvent* AEvent) override;
+
+private:
+  void CreateControls();
+  QWidget* CreateButtonBar();
+  QWidget* CreateNotePanel();
+  void CreateCharacterList();
+  void CreateStatusBar();
+
+  // Steps of FormShow and FormClose.
+  void ReadSettings();
+  void ApplyWindowSize(const QSize& AOuterSize);
+  QSize OuterSize() const;
+  void FormClose();
+  void WriteCloseSettings();
+
+  // Steps of the refresh.
+  void FreeRowObjects();
+  void FillCharacterList();
+  bool PickSaveFolder(QString& AFolder);
+
+  void ShowEquipmentOf(int ARow);
+  void RunGeneralNotesEditor(const QString& AFileName);
+  void RunDialogWindow(QDialog& AWindow);
+
+  // Runs a handler: a fatal report ends it quietly, any other error goes to
+  // the general error report; nothing runs once the program is ending.
+  void Guarded(const std::function<void()>& AHandler);
+  // Reports the file the window cannot process, marks the window as ending
+  // and leaves the running handler.
+  [[noreturn]] void FatalFileError(const QString& AKind, const QString& AFileName, const QString& AReason);
+
+  // Controls
+  QPushButton* btnRefresh;
+  QPushButton* btnPath;
+  QLabel* lbSavePath;
+  QPushButton* btnNotes;
+  QPushButton* btnLinks;
+  QPushButton* btnCollections;
+  QPushButton* btnClose;
+  QWidget* pnNotes;
+  QLabel* pnNoteHeader;
+  QPlainTextEdit* meNotes;
+  QLabel* pnEquipmentHeader;
+  QWidget* pnEquipment;
+  TValueListEditor* veEquipment;
+  TDelimitedListBox* dlbChars;
+  QMenu* PopupMenu1;
+  QAction* Mark1;
+  QLabel* FStatusPanels[4];
+
+  // Fields
+  QString FSavePath;
+  QString FIniFile;
+  QString FNotesPath;
+  QString FMainPath;
+  QString FCollectionsFile;
+  QString FLinkFile;
+  std::unique_ptr<TItemNames> FItems;
+  QSize FNotesEditorSize;
+  QSize FFrameExtra;  // outer size minus client size when the size was applied
+
+  bool FFormShowQueued = false;
+  bool FFormShown = false;
+  bool FClosed = false;
+  bool FRefreshing = false;
+  bool FCloseAfterRefresh = false;
+  bool FEnded = false;
+};
