@@ -2,15 +2,16 @@
 
 #include "Convert.h"
 #include "Errors.h"
-#include "StringList.h"
 #include "TextCompare.h"
 #include "UItemNames.h"
 
 #include <QCollatorSortKey>
-#include <QSet>
+#include <QMultiHash>
 
 #include <algorithm>
 #include <numeric>
+#include <optional>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -27,25 +28,65 @@ QString Entry(const std::array<QLatin1String, N>& table, std::int64_t index) {
   return QString(table[static_cast<std::size_t>(index)]);
 }
 
-// The record path of an item name line, folded for comparing without regard
-// to case.
-QString RecordPathKey(const QString& line) { return TStringList::NamePart(line).toCaseFolded(); }
+// The record path of an item name line: the text before its first "=".
+QStringView RecordPathOf(const QString& line) {
+  const qsizetype at = line.indexOf(QLatin1Char('='));
+  return at < 0 ? QStringView() : QStringView(line).left(at);
+}
 
-// The extra lines that name a record, and the built-in lines whose record
-// path none of them names, extra lines first.
+// A hash of a text that ignores letter case, made without a folded copy.
+std::size_t CaseFoldedHash(QStringView text) {
+  std::size_t hash = 0;
+  for (const QChar c : text) hash = hash * 31 + c.toCaseFolded().unicode();
+  return hash;
+}
+
+// The extra lines that name a record, then the built-in lines whose record
+// path none of them names (compared without regard to case).
 QStringList MergeItemNameLines(const QStringList& extraLines, const QStringList& builtInLines) {
+  QMultiHash<std::size_t, qsizetype> builtInByPath;
+  for (qsizetype i = 0; i < builtInLines.size(); ++i) {
+    builtInByPath.insert(CaseFoldedHash(RecordPathOf(builtInLines[i])), i);
+  }
+  std::vector<bool> replaced(static_cast<std::size_t>(builtInLines.size()), false);
   QStringList merged;
   merged.reserve(extraLines.size() + builtInLines.size());
-  QSet<QString> extraPaths;
   for (const QString& line : extraLines) {
-    if (line.indexOf(QLatin1Char('=')) <= 0) continue;
+    const QStringView path = RecordPathOf(line);
+    if (path.isEmpty()) continue;
     merged.append(line);
-    extraPaths.insert(RecordPathKey(line));
+    const auto [first, last] = builtInByPath.equal_range(CaseFoldedHash(path));
+    for (auto it = first; it != last; ++it) {
+      if (path.compare(RecordPathOf(builtInLines[*it]), Qt::CaseInsensitive) == 0) {
+        replaced[static_cast<std::size_t>(*it)] = true;
+      }
+    }
   }
-  for (const QString& line : builtInLines) {
-    if (extraPaths.isEmpty() || !extraPaths.contains(RecordPathKey(line))) merged.append(line);
+  for (qsizetype i = 0; i < builtInLines.size(); ++i) {
+    if (!replaced[static_cast<std::size_t>(i)]) merged.append(builtInLines[i]);
   }
   return merged;
+}
+
+// One sort key per line. A large table shares the work among threads; the
+// keys come from CompareTextLocale's collation, which every thread may use.
+std::vector<std::optional<QCollatorSortKey>> SortKeys(const QStringList& lines) {
+  constexpr qsizetype LinesPerThread = 2048;
+  std::vector<std::optional<QCollatorSortKey>> keys(static_cast<std::size_t>(lines.size()));
+  auto makeKeys = [&lines, &keys](qsizetype begin, qsizetype end) {
+    for (qsizetype i = begin; i < end; ++i) keys[static_cast<std::size_t>(i)].emplace(TextSortKey(lines[i]));
+  };
+  const qsizetype threads =
+      std::clamp<qsizetype>(std::min<qsizetype>(std::thread::hardware_concurrency(), 4), 1,
+                            std::max<qsizetype>(lines.size() / LinesPerThread, 1));
+  const qsizetype share = (lines.size() + threads - 1) / threads;
+  std::vector<std::thread> helpers;
+  for (qsizetype t = 1; t < threads; ++t) {
+    helpers.emplace_back(makeKeys, t * share, std::min(lines.size(), (t + 1) * share));
+  }
+  makeKeys(0, std::min(lines.size(), share));
+  for (std::thread& helper : helpers) helper.join();
+  return keys;
 }
 
 // The lines in the given order without the later of two equal neighbours.
@@ -72,13 +113,11 @@ QStringList DropEqualNeighbours(const QStringList& lines, const std::vector<qsiz
 // comparison (the "C" locale's keys heed letter case), the lines are sorted
 // again by the comparison.
 QStringList SortDistinct(const QStringList& lines) {
-  std::vector<QCollatorSortKey> keys;
-  keys.reserve(static_cast<std::size_t>(lines.size()));
-  for (const QString& line : lines) keys.push_back(TextSortKey(line));
+  const std::vector<std::optional<QCollatorSortKey>> keys = SortKeys(lines);
   std::vector<qsizetype> order(keys.size());
   std::iota(order.begin(), order.end(), qsizetype{0});
   std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
-    return keys[static_cast<std::size_t>(a)].compare(keys[static_cast<std::size_t>(b)]) < 0;
+    return keys[static_cast<std::size_t>(a)]->compare(*keys[static_cast<std::size_t>(b)]) < 0;
   });
   bool ascending = false;
   QStringList sorted = DropEqualNeighbours(lines, order, ascending);

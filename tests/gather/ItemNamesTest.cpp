@@ -72,10 +72,10 @@ TEST(ItemNames, ExtraLinesWinOverBuiltInLinesOfTheSameRecordPath) {
 
 TEST(ItemNames, ShuffledExtraLinesComeOutInLocaleOrder) {
   QStringList extra;
-  for (int i = 2999; i >= 0; --i) {
+  for (int i = 4999; i >= 0; --i) {
     extra.append(QStringLiteral("records/items/gear%1/item_%2.dbr=Name %2").arg(i % 7).arg(i));
   }
   const TItemNames items(extra);
-  EXPECT_EQ(items.Count(), TItemNames().Count() + 3000);
+  EXPECT_EQ(items.Count(), TItemNames().Count() + 5000);
   ExpectStrictlyAscending(items.Names());
 }
