@@ -131,13 +131,23 @@ TGdcSave RealisticSave(int index, const QStringList& paths) {
   return save;
 }
 
+// Where the Notes folder lives: beside the saves on disk, as the program
+// keeps it beside its executable, or in memory (tmpfs), which leaves out the
+// cost of syncing and deleting files on this machine's disk.
+enum class TNotesPlace { Disk, Memory };
+
 struct TSaveFolder {
   QTemporaryDir Root;
+  std::unique_ptr<QTemporaryDir> MemoryNotes;
+  TNotesPlace Place;
   qint64 Bytes = 0;
 
-  explicit TSaveFolder(int characters) {
+  TSaveFolder(int characters, TNotesPlace place) : Place(place) {
     const QStringList& paths = FullTable().RecordPaths();
     QDir(Root.path()).mkpath(QStringLiteral("Notes"));
+    if (place == TNotesPlace::Memory && QDir(QStringLiteral("/dev/shm")).exists()) {
+      MemoryNotes = std::make_unique<QTemporaryDir>(QStringLiteral("/dev/shm/bench_gather-XXXXXX"));
+    }
     for (int i = 0; i < characters; ++i) {
       const QString folder = Root.filePath(QStringLiteral("main/_Hero%1").arg(i));
       QDir().mkpath(folder);
@@ -147,13 +157,16 @@ struct TSaveFolder {
     }
   }
   QString MainPath() const { return Root.filePath(QStringLiteral("main")); }
-  QString NotesPath() const { return Root.filePath(QStringLiteral("Notes/")); }
+  QString NotesPath() const {
+    if (Place == TNotesPlace::Memory) return MemoryNotes ? MemoryNotes->path() + QLatin1Char('/') : QString();
+    return Root.filePath(QStringLiteral("Notes/"));
+  }
 };
 
-const TSaveFolder& SaveFolder(int characters) {
-  static std::map<int, std::unique_ptr<TSaveFolder>> folders;
-  std::unique_ptr<TSaveFolder>& folder = folders[characters];
-  if (!folder) folder = std::make_unique<TSaveFolder>(characters);
+const TSaveFolder& SaveFolder(int characters, TNotesPlace place) {
+  static std::map<std::pair<int, TNotesPlace>, std::unique_ptr<TSaveFolder>> folders;
+  std::unique_ptr<TSaveFolder>& folder = folders[{characters, place}];
+  if (!folder) folder = std::make_unique<TSaveFolder>(characters, place);
   return *folder;
 }
 
@@ -167,10 +180,14 @@ double PeakResidentMegabytes() {
   return 0;
 }
 
-void BM_Refresh(benchmark::State& state) {
+void Refresh(benchmark::State& state, TNotesPlace place) {
   const int characters = static_cast<int>(state.range(0));
   const TItemNames& table = FullTable();
-  const TSaveFolder& folder = SaveFolder(characters);
+  const TSaveFolder& folder = SaveFolder(characters, place);
+  if (folder.NotesPath().isEmpty() || !QDir(folder.NotesPath()).exists()) {
+    state.SkipWithError("no Notes folder there");
+    return;
+  }
   std::size_t rows = 0;
   for (auto _ : state) {
     const TGatherResult result = GatherCharacters(folder.MainPath(), folder.NotesPath(), table);
@@ -183,6 +200,10 @@ void BM_Refresh(benchmark::State& state) {
   state.counters["save_KB"] = double(folder.Bytes) / characters / 1024;
   state.counters["peak_MB"] = PeakResidentMegabytes();
 }
+void BM_Refresh(benchmark::State& state) { Refresh(state, TNotesPlace::Disk); }
 BENCHMARK(BM_Refresh)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
+
+void BM_RefreshNotesInMemory(benchmark::State& state) { Refresh(state, TNotesPlace::Memory); }
+BENCHMARK(BM_RefreshNotesInMemory)->Arg(200)->Arg(1000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(5);
 
 }  // namespace

@@ -111,7 +111,7 @@ TEST_F(Gatherer, TwoFoldersOfOneCharacterNameGiveOneRow) {
   EXPECT_TRUE(FFolders.NotesEntries().isEmpty());
 }
 
-TEST_F(Gatherer, LeftOverExchangeFilesAreCollectedAndShortOnesOnlyDeleted) {
+TEST_F(Gatherer, LeftOverExchangeFilesAreCollectedAndOddOnesOnlyDeleted) {
   FFolders.AddSave(QStringLiteral("_Fresh"), NamedSave(QStringLiteral("Fresh")));
   QStringList stale{QStringLiteral("Stale\u00FEWarlord\u00FE1\u00FEMale\u00FE\u00FE\u00FE0\u00FE0\u00FENormal\u00FEN")};
   for (int i = 1; i < 17; ++i) stale.append(QStringLiteral("item %1").arg(i));
@@ -119,6 +119,11 @@ TEST_F(Gatherer, LeftOverExchangeFilesAreCollectedAndShortOnesOnlyDeleted) {
   AddExchangeFile(QStringLiteral("Short.inf"), stale.mid(0, 16));
   AddExchangeFile(QStringLiteral("Empty.inf"), {});
   AddExchangeFile(QStringLiteral("note.txt"), {QStringLiteral("a note")});
+  // Well-formed but far larger than any exchange file: not read into memory.
+  QStringList huge = stale;
+  huge[0].replace(QStringLiteral("Stale"), QStringLiteral("Huge"));
+  huge[16] = QString(5 << 20, QLatin1Char('x'));
+  AddExchangeFile(QStringLiteral("Huge.inf"), huge);
 
   const TGatherResult result = Gather();
   EXPECT_EQ(RowNames(result), (QStringList{"Fresh", "Stale"}));
