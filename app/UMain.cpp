@@ -226,6 +226,13 @@ QWidget* TFMain::CreateNotePanel() {
   pnEquipment->setObjectName(QStringLiteral("pnEquipment"));
   pnEquipment->setFixedHeight(kEquipmentPanelHeight);
   pnEquipment->setEnabled(false);
+  // The panel only takes no input; its grid stays as readable as an enabled one.
+  QPalette readable = pnEquipment->palette();
+  for (int role = 0; role < QPalette::NColorRoles; ++role) {
+    const auto colorRole = static_cast<QPalette::ColorRole>(role);
+    readable.setColor(QPalette::Disabled, colorRole, readable.color(QPalette::Active, colorRole));
+  }
+  pnEquipment->setPalette(readable);
   auto* equipmentLayout = new QVBoxLayout(pnEquipment);
   equipmentLayout->setContentsMargins(0, 0, 0, 0);
   veEquipment = new TValueListEditor(pnEquipment);
@@ -343,6 +350,7 @@ void TFMain::showEvent(QShowEvent* AEvent) {
   // Runs once the window is up, so the start-up dialogs and the wait of the
   // first refresh happen over a visible, live window.
   QTimer::singleShot(0, this, [this] {
+    if (FClosed || !isVisible()) return;
     Guarded([this] { FormShow(); });
     FFormShown = true;
   });
@@ -399,7 +407,9 @@ void TFMain::closeEvent(QCloseEvent* AEvent) {
     AEvent->ignore();
     return;
   }
-  if (!FClosed && FFormShowQueued) {
+  // Before start-up has run there is nothing to save, and the settings file
+  // must not get default sizes in place of the stored ones.
+  if (!FClosed && FFormShown) {
     FClosed = true;
     Guarded([this] { FormClose(); });
   }
@@ -509,16 +519,22 @@ void TFMain::RefreshCharacters() {
   // would clear the list under the one that waits, so it is refused.
   if (FRefreshing) return;
   FRefreshing = true;
+  // The memo still shows a note of the old list, which is empty meanwhile:
+  // text typed now could be saved under no one, so the memo takes none.
+  const bool memoReadOnly = meNotes->isReadOnly();
+  meNotes->setReadOnly(true);
   struct TRefreshEnd {
     TFMain* Window;
+    bool MemoReadOnly;
     ~TRefreshEnd() {
+      Window->meNotes->setReadOnly(MemoReadOnly);
       Window->FRefreshing = false;
       if (Window->FCloseAfterRefresh) {
         Window->FCloseAfterRefresh = false;
         QTimer::singleShot(0, Window, &QWidget::close);
       }
     }
-  } refreshEnd{this};
+  } refreshEnd{this, memoReadOnly};
 
   FreeRowObjects();
   dlbChars->Clear();

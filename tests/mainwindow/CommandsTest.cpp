@@ -59,9 +59,11 @@ TEST_F(MainWindowTest, CommandsArrivingWhileARefreshWaitsAreRefusedAndCloseWaits
   ChooseSaveDir();
   Start();
   bool ranDuringWait = false;
+  bool memoTookInput = true;
   Qt::CursorShape cursorDuringWait = Qt::ArrowCursor;
   QTimer::singleShot(0, Window.get(), [&] {
     ranDuringWait = Window->Refreshing();
+    memoTookInput = !Memo().isReadOnly();
     if (const QCursor* cursor = QApplication::overrideCursor()) cursorDuringWait = cursor->shape();
     Click("btnRefresh");
     Click("btnPath");  // would open the picker (none is scripted)
@@ -71,6 +73,8 @@ TEST_F(MainWindowTest, CommandsArrivingWhileARefreshWaitsAreRefusedAndCloseWaits
   Click("btnRefresh");
 
   EXPECT_TRUE(ranDuringWait);
+  EXPECT_FALSE(memoTookInput) << "the memo shows a note of the old list while it is empty";
+  EXPECT_FALSE(Memo().isReadOnly());
   EXPECT_EQ(cursorDuringWait, Qt::WaitCursor);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "busy cursor restored";
   EXPECT_EQ(List().RowCount(), 2);

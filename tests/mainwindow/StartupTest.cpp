@@ -220,3 +220,16 @@ TEST_F(MainWindowTest, LayoutOfListPanelsAndButtons) {
   EXPECT_EQ(Control("btnCollections").width(), 153);
   EXPECT_EQ(Control<QPushButton>("btnPath").text(), "Character Save Path");
 }
+
+TEST_F(MainWindowTest, ClosingBeforeStartUpHasRunKeepsTheStoredSizes) {
+  ChooseSaveDir();
+  WriteSetting("NOTES", "Notes Width", "700");
+  const QByteArray settings = ReadFileBytes(IniFile());
+  Window = std::make_unique<TFMain>(ProgramFile());
+  Window->show();
+  Window->close();
+  QTest::qWait(0);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(Window->FormShown());
+  EXPECT_EQ(ReadFileBytes(IniFile()), settings);
+}
