@@ -2,6 +2,7 @@
 // collections and links windows, and the list's context menu.
 #include "MainWindowFixture.h"
 
+#include "UCharacterGatherer.h"
 #include "UCollections.h"
 #include "UEditCollector.h"
 #include "ULinks.h"
@@ -191,4 +192,23 @@ TEST_F(MainWindowTest, ContextMenuItemEditsTheSelectedCharactersCollections) {
   ASSERT_EQ(Dialogs.Classes(), QStringList{"TFEditCollector"});
   EXPECT_EQ(Dialogs.Shown[0].Title, "Bob Collections");
   EXPECT_EQ(character, "Bob");
+}
+
+TEST_F(MainWindowTest, RefreshThatFailsReportsTheErrorAndRestoresCursorMemoAndList) {
+  WriteCharacters({"Ann"});
+  ChooseSaveDir();
+  Start();
+  // Another gathering is waiting when "Refresh" is pressed, so the window's refresh fails.
+  QTimer::singleShot(0, Window.get(), [&] { Click("btnRefresh"); });
+  QTemporaryDir otherNotes;
+  const TItemNames items;
+  GatherCharacters(SaveDir() + "main/", otherNotes.path() + "/", items);
+
+  ASSERT_EQ(GeneralErrors.Messages.size(), 1);
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+  EXPECT_FALSE(Memo().isReadOnly());
+  EXPECT_FALSE(Window->Refreshing());
+  EXPECT_EQ(List().Items().UpdateCount(), 0);
+  Click("btnRefresh");
+  EXPECT_EQ(Names(), QStringList{"Ann"}) << "the next refresh works";
 }
