@@ -8,6 +8,7 @@
 #include "GeneralError.h"
 #include "QZ_DelimitedListBox.h"
 #include "QZ_Dialog.h"
+#include "QZ_Editor.h"
 #include "QZ_ValueListEditor.h"
 #include "TextFile.h"
 #include "UButtonBar.h"
@@ -138,8 +139,7 @@ TFMain::TFMain(const QString& AProgramFile, QWidget* AParent)
     : QMainWindow(AParent),
       FIniFile(ChangeFileExt(AProgramFile, QStringLiteral(".ini"))),
       FNotesPath(IncludeTrailingPathDelimiter(QFileInfo(AProgramFile).path()) + QStringLiteral("Notes") +
-                 PathDelimiter()),
-      FNotesEditorSize(TMainSettings::DefaultNotesWidth, TMainSettings::DefaultNotesHeight) {
+                 PathDelimiter()) {
   FCollectionsFile = FNotesPath + QStringLiteral("Collections.ini");
   FLinkFile = FNotesPath + QStringLiteral("WebLinks.ini");
   setObjectName(QStringLiteral("FMain"));
@@ -148,6 +148,7 @@ TFMain::TFMain(const QString& AProgramFile, QWidget* AParent)
   setMinimumSize(800, 500);
   resize(kDesignClientWidth, kDesignClientHeight);
   CreateControls();
+  CreateNotesEditor();
 }
 
 TFMain::~TFMain() { FreeRowObjects(); }
@@ -316,6 +317,25 @@ void TFMain::CreateStatusBar() {
   SetStatusPanelText(spGameVersion, QStringLiteral("Updated to GD Version 1.1.9.0"));
 }
 
+// The general-notes editor: a plain text file shown modally, with save, print
+// and spell check; its size comes from the settings file when the window shows.
+void TFMain::CreateNotesEditor() {
+  etNotes = new TEditText(this);
+  etNotes->setObjectName(QStringLiteral("etNotes"));
+  etNotes->SetCaption(QStringLiteral("General Notes"));
+  etNotes->SetWordWrap(true);
+  etNotes->SetOptions({edAllowSave, edAllowPrint, edAllowSpellCheck});
+  etNotes->SetReadOnly(false);
+  etNotes->SetToolBar(true);
+  etNotes->SetColor(clWindow);
+  etNotes->SetSource(esTextFile);
+  etNotes->SetDisplayModal(true);
+  etNotes->SetWidth(TMainSettings::DefaultNotesWidth);
+  etNotes->SetHeight(TMainSettings::DefaultNotesHeight);
+}
+
+QSize TFMain::NotesEditorSize() const { return {etNotes->Width(), etNotes->Height()}; }
+
 QString TFMain::StatusPanelText(TStatusPanel APanel) const { return FStatusPanels[APanel]->text(); }
 
 void TFMain::SetStatusPanelText(TStatusPanel APanel, const QString& AText) { FStatusPanels[APanel]->setText(AText); }
@@ -380,7 +400,9 @@ void TFMain::ReadSettings() {
   const QScreen* target = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
   const QSize screenSize = target != nullptr ? target->geometry().size() : QSize(kDesignClientWidth, kDesignClientHeight);
   ApplyWindowSize(settings.FormSize(screenSize - QSize(100, 100)));
-  FNotesEditorSize = settings.NotesEditorSize();
+  const QSize notesSize = settings.NotesEditorSize();
+  etNotes->SetWidth(notesSize.width());
+  etNotes->SetHeight(notesSize.height());
 }
 
 void TFMain::ApplyWindowSize(const QSize& AOuterSize) {
@@ -428,7 +450,7 @@ void TFMain::WriteCloseSettings() {
   TMainSettings settings(FIniFile);
   try {
     settings.WriteFormSize(OuterSize());
-    settings.WriteNotesEditorSize(FNotesEditorSize);
+    settings.WriteNotesEditorSize(NotesEditorSize());
   } catch (const EError& error) {
     FatalFileError(QStringLiteral("INI"), FIniFile, error.Message());
   }
@@ -471,15 +493,9 @@ void TFMain::btnPathClick() {
 void TFMain::btnNotesClick() {
   const QString fileName = GeneralNotesFile();
   if (!QFileInfo::exists(fileName)) WriteFileBytesAtomic(fileName, QByteArray());
-  RunGeneralNotesEditor(fileName);
-}
-
-// The seam for the general-notes editor window. Until the editor exists, a
-// placeholder message stands in for it; the editor will take its size from
-// FNotesEditorSize and hand its last size back into it when it closes.
-void TFMain::RunGeneralNotesEditor(const QString& AFileName) {
-  Dialog::Information(QStringLiteral("The general notes editor is not available yet.\r\n\r\n") + AFileName, false,
-                      this);
+  etNotes->SetFileName(fileName);
+  // Modal; when it closes the editor keeps the window's last size for FormClose.
+  etNotes->Execute(this);
 }
 
 void TFMain::RunDialogWindow(QDialog& AWindow) { DialogSeam::Exec(AWindow); }

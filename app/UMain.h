@@ -15,6 +15,7 @@ class QPushButton;
 class QShowEvent;
 class QDialog;
 class TDelimitedListBox;
+class TEditText;
 class TItemNames;
 class TValueListEditor;
 
@@ -76,7 +77,7 @@ public:
   const QString& LinkFile() const { return FLinkFile; }
   QString GeneralNotesFile() const;
   // The general-notes editor's window size, kept for the settings file.
-  QSize NotesEditorSize() const { return FNotesEditorSize; }
+  QSize NotesEditorSize() const;
 
   QString StatusPanelText(TStatusPanel APanel) const;
   void SetStatusPanelText(TStatusPanel APanel, const QString& AText);
@@ -84,6 +85,7 @@ public:
   TDelimitedListBox* CharacterList() const { return dlbChars; }
   QPlainTextEdit* NotesMemo() const { return meNotes; }
   TValueListEditor* EquipmentGrid() const { return veEquipment; }
+  TEditText* NotesEditor() const { return etNotes; }
 
 protected:
   void showEvent(QShowEvent* AEvent) override;
@@ -96,6 +98,7 @@ private:
   QWidget* CreateNotePanel();
   void CreateCharacterList();
   void CreateStatusBar();
+  void CreateNotesEditor();
 
   // Steps of FormShow and FormClose.
   void ReadSettings();
@@ -110,7 +113,6 @@ private:
   bool PickSaveFolder(QString& AFolder);
 
   void ShowEquipmentOf(int ARow);
-  void RunGeneralNotesEditor(const QString& AFileName);
   void RunDialogWindow(QDialog& AWindow);
 
   // Runs a handler: a fatal report ends it quietly, any other error goes to
@@ -135,6 +137,7 @@ private:
   QWidget* pnEquipment;
   TValueListEditor* veEquipment;
   TDelimitedListBox* dlbChars;
+  TEditText* etNotes;
   QMenu* PopupMenu1;
   QAction* Mark1;
   QLabel* FStatusPanels[4];
@@ -147,7 +150,6 @@ private:
   QString FCollectionsFile;
   QString FLinkFile;
   std::unique_ptr<TItemNames> FItems;
-  QSize FNotesEditorSize;
   QSize FFrameExtra;  // outer size minus client size when the size was applied
 
   bool FFormShowQueued = false;
