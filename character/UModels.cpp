@@ -12,6 +12,7 @@
 #include <numeric>
 #include <optional>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -34,10 +35,13 @@ QStringView RecordPathOf(const QString& line) {
   return at < 0 ? QStringView() : QStringView(line).left(at);
 }
 
-// A hash of a text that ignores letter case, made without a folded copy.
+// A hash of a record path that ignores letter case, made without a folded
+// copy. Texts equal but for case have the same length, so their last code
+// units suffice; that is where record paths differ most.
 std::size_t CaseFoldedHash(QStringView text) {
-  std::size_t hash = 0;
-  for (const QChar c : text) hash = hash * 31 + c.toCaseFolded().unicode();
+  constexpr qsizetype HashedUnits = 16;
+  std::size_t hash = static_cast<std::size_t>(text.size());
+  for (const QChar c : text.right(HashedUnits)) hash = hash * 31 + c.toCaseFolded().unicode();
   return hash;
 }
 
@@ -55,7 +59,7 @@ QStringList MergeItemNameLines(const QStringList& extraLines, const QStringList&
     const QStringView path = RecordPathOf(line);
     if (path.isEmpty()) continue;
     merged.append(line);
-    const auto [first, last] = builtInByPath.equal_range(CaseFoldedHash(path));
+    const auto [first, last] = std::as_const(builtInByPath).equal_range(CaseFoldedHash(path));
     for (auto it = first; it != last; ++it) {
       if (path.compare(RecordPathOf(builtInLines[*it]), Qt::CaseInsensitive) == 0) {
         replaced[static_cast<std::size_t>(*it)] = true;
