@@ -247,6 +247,8 @@ TEST_F(EditorTest, GeneralNotesKeysSaveAsOnCtrlVExitOnCtrlXPasteOnShiftInsert) {
     ActionOf(AForm, "ToolButton5")->trigger();
     EXPECT_EQ(AForm.Lines(), QStringList{QStringLiteral("clip clip notes")});
 
+    Key(AForm, Qt::Key_Escape);  // not a way out of the editor
+    EXPECT_TRUE(AForm.isVisible());
     session.Answers = {QMessageBox::No};
     Key(AForm, Qt::Key_X, Qt::ControlModifier);  // Exit, with the prompt: changes are unsaved
     EXPECT_TRUE(AForm.isVisible());
