@@ -55,5 +55,5 @@ std::vector<TGatherFailure> RunCharacterWorkers(const std::vector<TCharInfoThrea
 // Turns every "*.inf" file of ANotesPath into a character, in listing order,
 // and deletes each file. A file with fewer than 17 lines, or one that cannot
 // be read or is far larger than any exchange file, gives no character and is
-// deleted too.
+// deleted too. The files are deleted once all are read.
 std::vector<TGatheredCharacter> CollectExchangeFiles(const QString& ANotesPath);
