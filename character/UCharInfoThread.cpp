@@ -62,7 +62,8 @@ void TCharInfoThread::Execute() {
     // folder untouched.
     const QString exchangeFile = ExchangeFileName(FNotesPath, character.Header().Name);
     QFile::remove(exchangeFile);
-    WriteTextFileLines(exchangeFile, ExchangeLines(character, FLookup));
+    // A scratch file: the refresh reads and deletes it again at once.
+    WriteTextFileLines(exchangeFile, ExchangeLines(character, FLookup), TWriteDurability::Scratch);
   } catch (const EError& error) {
     FFailed = true;
     FError = error.Message();

@@ -113,9 +113,8 @@ QStringList DropEqualNeighbours(const QStringList& lines, const std::vector<qsiz
 // The lines in ascending CompareTextLocale order, the first of equal lines
 // kept. Sorting by one sort key per line makes each comparison a byte
 // comparison; one pass over the result with the comparison itself then drops
-// equal lines and checks the order. Where the keys disagree with the
-// comparison (the "C" locale's keys heed letter case), the lines are sorted
-// again by the comparison.
+// equal lines and checks the order; should the keys ever disagree with the
+// comparison, the lines are sorted again by the comparison itself.
 QStringList SortDistinct(const QStringList& lines) {
   const std::vector<std::optional<QCollatorSortKey>> keys = SortKeys(lines);
   std::vector<qsizetype> order(keys.size());

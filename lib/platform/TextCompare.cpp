@@ -41,7 +41,10 @@ int CompareStrLocale(const QString& a, const QString& b) {
 }
 
 QCollatorSortKey TextSortKey(const QString& text) {
-  return CaseInsensitiveCollator().sortKey(text);
+  // Keys of the case-folded text: the collator's own keys heed letter case
+  // in some locales (the C locale among them) even where its comparison
+  // does not, and folding changes no order the comparison makes.
+  return CaseInsensitiveCollator().sortKey(text.toCaseFolded());
 }
 
 int CompareTextAscii(const QString& a, const QString& b) {

@@ -6,6 +6,10 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <system_error>
 
 namespace {
 
@@ -48,7 +52,29 @@ QByteArray ReadFileBytes(const QString& fileName) {
   return bytes;
 }
 
-void WriteFileBytesAtomic(const QString& fileName, const QByteArray& bytes) {
+namespace {
+
+// Writes a temporary file beside the target and renames it over the target,
+// without waiting for the disk.
+void WriteScratchFileAtomic(const QString& fileName, const QByteArray& bytes) {
+  QTemporaryFile file(fileName + QStringLiteral(".XXXXXX"));
+  file.setAutoRemove(true);
+  if (!file.open()) throw EFileError(file.errorString());
+  if (file.write(bytes) != bytes.size() || !file.flush()) throw EFileError(file.errorString());
+  file.close();
+  std::error_code error;
+  std::filesystem::rename(file.fileName().toStdU16String(), fileName.toStdU16String(), error);
+  if (error) throw EFileError(QString::fromLocal8Bit(error.message()));
+  file.setAutoRemove(false);  // renamed: nothing left to remove
+}
+
+}  // namespace
+
+void WriteFileBytesAtomic(const QString& fileName, const QByteArray& bytes, TWriteDurability durability) {
+  if (durability == TWriteDurability::Scratch) {
+    WriteScratchFileAtomic(fileName, bytes);
+    return;
+  }
   QSaveFile file(fileName);
   if (!file.open(QIODevice::WriteOnly)) throw EFileError(FileErrorMessage(fileName, file.errorString()));
   if (file.write(bytes) != bytes.size()) {
@@ -67,11 +93,11 @@ void WriteTextFile(const QString& fileName, const QString& text) {
   WriteFileBytesAtomic(fileName, EncodeText(text));
 }
 
-void WriteTextFileLines(const QString& fileName, const QStringList& lines) {
+void WriteTextFileLines(const QString& fileName, const QStringList& lines, TWriteDurability durability) {
   QString text;
   for (const QString& line : lines) {
     text += line;
     text += QLatin1String("\r\n");
   }
-  WriteTextFile(fileName, text);
+  WriteFileBytesAtomic(fileName, EncodeText(text), durability);
 }

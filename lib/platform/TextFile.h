@@ -15,6 +15,11 @@
 // file beside it, which is then renamed over it, so a failed write leaves the
 // old file whole. Failures raise EFileError with the system's reason.
 
+// How far a write must reach before it returns. Both kinds replace the file
+// atomically; a durable write also waits until the data is on disk, which a
+// scratch file (one deleted again within the same run) does not need.
+enum class TWriteDurability { Durable, Scratch };
+
 QString DecodeText(const QByteArray& bytes);
 QByteArray EncodeText(const QString& text);
 
@@ -26,9 +31,11 @@ QStringList ReadTextFileLines(const QString& fileName);
 // Writes the text exactly as given (no line ends added).
 void WriteTextFile(const QString& fileName, const QString& text);
 // Writes each line followed by CR LF.
-void WriteTextFileLines(const QString& fileName, const QStringList& lines);
+void WriteTextFileLines(const QString& fileName, const QStringList& lines,
+                        TWriteDurability durability = TWriteDurability::Durable);
 
 // Reads all bytes of a file; raises EFileError when it cannot be read.
 QByteArray ReadFileBytes(const QString& fileName);
 // Replaces a file's bytes atomically; raises EFileError on failure.
-void WriteFileBytesAtomic(const QString& fileName, const QByteArray& bytes);
+void WriteFileBytesAtomic(const QString& fileName, const QByteArray& bytes,
+                          TWriteDurability durability = TWriteDurability::Durable);

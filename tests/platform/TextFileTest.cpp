@@ -69,3 +69,14 @@ TEST(TextFile, FailedWriteLeavesTheOldFileWhole) {
   // No temporary files are left behind.
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
 }
+
+TEST(TextFile, ScratchWritesReplaceAtomicallyToo) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("Ann.inf"));
+  WriteTextFileLines(path, {QStringLiteral("old")}, TWriteDurability::Scratch);
+  WriteTextFileLines(path, {QStringLiteral("new"), QStringLiteral("x")}, TWriteDurability::Scratch);
+  EXPECT_EQ(Bytes(path), QByteArray("new\r\nx\r\n"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Ann.inf")});
+  const QString blocked = dir.filePath(QStringLiteral("no/such/folder.inf"));
+  EXPECT_THROW(WriteTextFileLines(blocked, {QStringLiteral("x")}, TWriteDurability::Scratch), EFileError);
+}
