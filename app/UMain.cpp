@@ -15,6 +15,7 @@
 #include "UCharacterGatherer.h"
 #include "UCollections.h"
 #include "UEditCollector.h"
+#include "UFileLocations.h"
 #include "ULinks.h"
 #include "UMainSettings.h"
 #include "UNoteFiles.h"
@@ -91,12 +92,6 @@ const char* const kAskForSavePathText =
     "If you use Steam cloud saving the files will be in somewhere like\r\n"
     "C:\\Program Files (x86)\\Steam\\userdata\\<folder of numbers>\\219990\\remote\\save";
 
-// The program file's path with its extension replaced.
-QString ChangeFileExt(const QString& AFileName, const QString& AExtension) {
-  const QFileInfo info(AFileName);
-  return QDir(info.path()).filePath(info.completeBaseName() + AExtension);
-}
-
 // The busy cursor for the lifetime of the object.
 class TBusyCursor {
 public:
@@ -136,10 +131,10 @@ QPushButton* MakeButton(const QString& AName, const QString& ACaption, QWidget* 
 // ---------------------------------------------------------------- creation
 
 TFMain::TFMain(const QString& AProgramFile, QWidget* AParent)
-    : QMainWindow(AParent),
-      FIniFile(ChangeFileExt(AProgramFile, QStringLiteral(".ini"))),
-      FNotesPath(IncludeTrailingPathDelimiter(QFileInfo(AProgramFile).path()) + QStringLiteral("Notes") +
-                 PathDelimiter()) {
+    : TFMain(PortableFileLocations(AProgramFile), AParent) {}
+
+TFMain::TFMain(const TFileLocations& ALocations, QWidget* AParent)
+    : QMainWindow(AParent), FIniFile(ALocations.IniFile), FNotesPath(ALocations.NotesPath) {
   FCollectionsFile = FNotesPath + QStringLiteral("Collections.ini");
   FLinkFile = FNotesPath + QStringLiteral("WebLinks.ini");
   setObjectName(QStringLiteral("FMain"));
@@ -382,6 +377,7 @@ void TFMain::FormShow() {
   veEquipment->selectRow(kEquipmentSeparatorRow);
   SetStatusPanelText(spVersion, ProgramVersionText());
   QDir().mkpath(FNotesPath);
+  QDir().mkpath(QFileInfo(FIniFile).path());
   ReadSettings();
   FMainPath = FSavePath + QStringLiteral("main") + PathDelimiter();
   if (FSavePath == TMainSettings::NoSavePath()) {

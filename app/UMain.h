@@ -18,13 +18,14 @@ class TDelimitedListBox;
 class TEditText;
 class TItemNames;
 class TValueListEditor;
+struct TFileLocations;
 
 // The main window: the character list, the selected character's note and
 // equipment, and the buttons that open the program's other windows.
 //
-// Everything it writes lives beside the program file: the settings file (the
-// program file's path with the extension ".ini") and the Notes folder. The
-// game's save directory is only read.
+// Everything it writes lives in the settings file and the Notes folder, both
+// beside the program file unless its creator places them elsewhere
+// (UFileLocations.h). The game's save directory is only read.
 //
 // Showing the window the first time runs FormShow once the window is up:
 // the settings are read, the save directory is asked for when none has been
@@ -44,6 +45,9 @@ public:
   // AProgramFile: the path of the program file; the settings file and the
   // Notes folder are placed beside it.
   explicit TFMain(const QString& AProgramFile, QWidget* AParent = nullptr);
+  // The settings file and Notes folder where ALocations puts them; their
+  // folders are created at start-up.
+  explicit TFMain(const TFileLocations& ALocations, QWidget* AParent = nullptr);
   ~TFMain() override;
 
   // ---- Window events and commands ----

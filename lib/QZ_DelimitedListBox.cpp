@@ -2,6 +2,7 @@
 
 #include "GeneralError.h"
 #include "QZ_FindDialog.h"
+#include "QZ_ReadableColor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -383,7 +384,9 @@ void TDelimitedListBox::GridDrawCell(QPainter& ACanvas, int ACol, int ARow, cons
   FCanvasFont.setUnderline((format.FontStyles & TColumnFormats::fsUnderline) != 0);
   FCanvasFont.setStrikeOut((format.FontStyles & TColumnFormats::fsStrikeOut) != 0);
   ACanvas.setFont(FCanvasFont);
-  ACanvas.setPen(ResolveColor(textColor));
+  // Format colours are meant for a light window; on a dark one they are
+  // lightened where they would not read.
+  ACanvas.setPen(ReadableTextColor(ResolveColor(textColor), ResolveColor(background)));
   ACanvas.fillRect(ARect, ResolveColor(background));
 
   const int left = ARect.x();
