@@ -3,7 +3,6 @@
 #include "QZ_ReadableColor.h"
 
 #include <QApplication>
-#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
 
@@ -65,16 +64,15 @@ TColorScheme ColorSchemeFromGtkThemeName(const QString& AThemeName) {
                                                                            : TColorScheme::Unknown;
 }
 
-TColorScheme DesktopColorScheme() {
-  const QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) return TColorScheme::Unknown;
+TColorScheme DesktopColorScheme(const QDBusConnection& ABus) {
+  if (!ABus.isConnected()) return TColorScheme::Unknown;
   bool answered = false;
   const TColorScheme preference = ColorSchemeFromPortalValue(
-      ReadPortalSetting(bus, QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"), answered));
+      ReadPortalSetting(ABus, QStringLiteral("org.freedesktop.appearance"), QStringLiteral("color-scheme"), answered));
   if (preference != TColorScheme::Unknown || !answered) return preference;
   // Desktops older than the colour-scheme setting name a dark GTK theme.
   return ColorSchemeFromGtkThemeName(
-      ReadPortalSetting(bus, QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("gtk-theme"), answered)
+      ReadPortalSetting(ABus, QStringLiteral("org.gnome.desktop.interface"), QStringLiteral("gtk-theme"), answered)
           .toString());
 }
 

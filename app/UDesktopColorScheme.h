@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDBusConnection>
 #include <QPalette>
 #include <QString>
 #include <QVariant>
@@ -20,9 +21,9 @@ TColorScheme ColorSchemeFromPortalValue(const QVariant& AValue);
 // A GTK theme name: one ending in "-dark" is dark; others state nothing.
 TColorScheme ColorSchemeFromGtkThemeName(const QString& AThemeName);
 
-// The desktop's preference, asked of the settings portal with a short wait;
-// Unknown without a session bus or portal.
-TColorScheme DesktopColorScheme();
+// The desktop's preference, asked of the settings portal on ABus with a
+// short wait; Unknown without a bus or portal.
+TColorScheme DesktopColorScheme(const QDBusConnection& ABus = QDBusConnection::sessionBus());
 
 // A palette whose window and base colours are darker than its text.
 bool IsDarkPalette(const QPalette& APalette);
