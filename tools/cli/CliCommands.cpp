@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "FatalError.h"
+#include "ItemNameExtractor.h"
 #include "JsonLine.h"
 #include "TextFile.h"
 #include "UCharInfoThread.h"
@@ -14,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -25,8 +27,9 @@
 namespace {
 
 const char* const Usage =
-    "usage: quillmark-cli inspect [--item-names FILE] FILE...\n"
-    "       quillmark-cli list SAVE_DIR [--format table|csv|json] [--item-names FILE]\n";
+    "usage: quillmark-cli inspect [--item-names FILE] [--game DIR] FILE...\n"
+    "       quillmark-cli list SAVE_DIR [--format table|csv|json] [--item-names FILE] [--game DIR]\n"
+    "       quillmark-cli names --game DIR\n";
 
 // While a command runs, an unopenable save is reported on standard error and
 // the load error then reaches the command, which carries on. Reports may come
@@ -60,17 +63,68 @@ std::optional<QString> OptionValue(const QStringList& args, qsizetype& i, const 
 
 const QString FormatOption = QStringLiteral("--format");
 const QString ItemNamesOption = QStringLiteral("--item-names");
+const QString GameOption = QStringLiteral("--game");
 
-// The item name table with the lines of AFile merged in (none when AFile is
-// empty); nothing, after a message, when the file cannot be read.
-std::optional<TItemNames> LoadItemNames(const QString& AFile, QTextStream& err) {
-  if (AFile.isEmpty()) return TItemNames();
-  try {
-    return TItemNames(ReadTextFileLines(AFile));
-  } catch (const EError& error) {
-    err << "quillmark-cli: " << AFile << ": " << error.Message() << '\n';
+// Where item names come from besides the built-in table.
+struct TItemNameSources {
+  QString File;        // --item-names
+  QString GameFolder;  // --game
+
+  bool Given() const { return !File.isEmpty() || !GameFolder.isEmpty(); }
+};
+
+// Takes AArgs[i] when it is --item-names or --game; a missing value is a
+// usage error.
+enum class TOptionTaken { No, Yes, MissingValue };
+TOptionTaken TakeItemNameOption(const QStringList& AArgs, qsizetype& i, TItemNameSources& ASources) {
+  for (const auto& [option, target] : {std::pair{&ItemNamesOption, &ASources.File},
+                                       std::pair{&GameOption, &ASources.GameFolder}}) {
+    if (const std::optional<QString> value = OptionValue(AArgs, i, *option)) {
+      if (value->isEmpty()) return TOptionTaken::MissingValue;
+      *target = *value;
+      return TOptionTaken::Yes;
+    }
+  }
+  return TOptionTaken::No;
+}
+
+// The names of the game installation; nothing, after its problems, unless
+// all of its files could be read: a partial set could name items after a
+// layer the game overrides.
+std::optional<QStringList> GameItemNameLines(const QString& AGameFolder, QTextStream& err) {
+  TItemNameExtraction names = ExtractItemNames(AGameFolder);
+  if (names.Failed()) {
+    for (const QString& problem : names.Problems) err << "quillmark-cli: " << problem << '\n';
     return std::nullopt;
   }
+  return std::move(names.Lines);
+}
+
+QString RecordPathKey(const QString& ALine) { return ALine.section(QLatin1Char('='), 0, 0).toLower(); }
+
+// The item name table with the game's lines and the file's lines merged in;
+// the file's lines win over the game's for the same record path. Nothing,
+// after a message, when either cannot be read.
+std::optional<TItemNames> LoadItemNames(const TItemNameSources& ASources, QTextStream& err) {
+  QStringList extra;
+  if (!ASources.File.isEmpty()) {
+    try {
+      extra = ReadTextFileLines(ASources.File);
+    } catch (const EError& error) {
+      err << "quillmark-cli: " << ASources.File << ": " << error.Message() << '\n';
+      return std::nullopt;
+    }
+  }
+  if (!ASources.GameFolder.isEmpty()) {
+    const std::optional<QStringList> game = GameItemNameLines(ASources.GameFolder, err);
+    if (!game) return std::nullopt;
+    QSet<QString> fromFile;
+    for (const QString& line : extra) fromFile.insert(RecordPathKey(line));
+    for (const QString& line : *game) {
+      if (!fromFile.contains(RecordPathKey(line))) extra.append(line);
+    }
+  }
+  return TItemNames(extra);
 }
 
 struct TLoadResult {
@@ -130,27 +184,22 @@ QString InspectJson(const QString& file, const TCharacter& character, const TIte
 
 int Inspect(const QStringList& args, QTextStream& out, QTextStream& err) {
   QStringList files;
-  QString itemNamesFile;
-  bool named = false;
+  TItemNameSources sources;
   for (qsizetype i = 0; i < args.size(); ++i) {
-    if (const std::optional<QString> value = OptionValue(args, i, ItemNamesOption)) {
-      if (value->isEmpty()) {
-        err << Usage;
-        return 2;
-      }
-      itemNamesFile = *value;
-      named = true;
-    } else {
-      files.append(args[i]);
+    const TOptionTaken taken = TakeItemNameOption(args, i, sources);
+    if (taken == TOptionTaken::MissingValue) {
+      err << Usage;
+      return 2;
     }
+    if (taken == TOptionTaken::No) files.append(args[i]);
   }
   if (files.isEmpty()) {
     err << Usage;
     return 2;
   }
   std::optional<TItemLookup> lookup;
-  if (named) {
-    const std::optional<TItemNames> items = LoadItemNames(itemNamesFile, err);
+  if (sources.Given()) {
+    const std::optional<TItemNames> items = LoadItemNames(sources, err);
     if (!items) return 1;
     lookup.emplace(items->RecordPaths(), items->DisplayNames());
   }
@@ -250,16 +299,15 @@ TJsonLine EquipmentJson(const TEquipment& equipment) {
 int List(const QStringList& args, QTextStream& out, QTextStream& err) {
   QString saveDir;
   QString format = QStringLiteral("table");
-  QString itemNamesFile;
+  TItemNameSources sources;
   for (qsizetype i = 0; i < args.size(); ++i) {
     if (const std::optional<QString> value = OptionValue(args, i, FormatOption)) {
       format = *value;
-    } else if (const std::optional<QString> file = OptionValue(args, i, ItemNamesOption)) {
-      if (file->isEmpty()) {
+    } else if (const TOptionTaken taken = TakeItemNameOption(args, i, sources); taken != TOptionTaken::No) {
+      if (taken == TOptionTaken::MissingValue) {
         err << Usage;
         return 2;
       }
-      itemNamesFile = *file;
     } else if (saveDir.isEmpty() && !args[i].startsWith(QLatin1String("--"))) {
       saveDir = args[i];
     } else {
@@ -276,7 +324,7 @@ int List(const QStringList& args, QTextStream& out, QTextStream& err) {
     err << "quillmark-cli: no folder " << mainPath << '\n';
     return 1;
   }
-  const std::optional<TItemNames> items = LoadItemNames(itemNamesFile, err);
+  const std::optional<TItemNames> items = LoadItemNames(sources, err);
   if (!items) return 1;
   const QTemporaryDir notes;
   if (!notes.isValid()) {
@@ -305,6 +353,27 @@ int List(const QStringList& args, QTextStream& out, QTextStream& err) {
   return gathered.Failures.empty() ? 0 : 1;
 }
 
+// The game installation's item names, one "record path=display name" line each.
+int Names(const QStringList& args, QTextStream& out, QTextStream& err) {
+  QString gameFolder;
+  for (qsizetype i = 0; i < args.size(); ++i) {
+    const std::optional<QString> value = OptionValue(args, i, GameOption);
+    if (!value || value->isEmpty()) {
+      err << Usage;
+      return 2;
+    }
+    gameFolder = *value;
+  }
+  if (gameFolder.isEmpty()) {
+    err << Usage;
+    return 2;
+  }
+  const std::optional<QStringList> lines = GameItemNameLines(gameFolder, err);
+  if (!lines) return 1;
+  for (const QString& line : *lines) out << line << '\n';
+  return 0;
+}
+
 }  // namespace
 
 int RunQuillmarkCli(const QStringList& AArguments, QTextStream& AOut, QTextStream& AErr) {
@@ -316,6 +385,8 @@ int RunQuillmarkCli(const QStringList& AArguments, QTextStream& AOut, QTextStrea
     status = Inspect(rest, AOut, AErr);
   } else if (command == QLatin1String("list")) {
     status = List(rest, AOut, AErr);
+  } else if (command == QLatin1String("names")) {
+    status = Names(rest, AOut, AErr);
   } else {
     AErr << Usage;
   }
