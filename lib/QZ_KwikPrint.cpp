@@ -129,87 +129,87 @@ void TKwikPrint::RefreshProperties() {
                DateFieldRecord.DateFieldFont, DateFieldRecord.DateFieldShading, DateFieldRecord.Enabled);
 }
 
-void TKwikPrint::SetLine(std::array<TFP_THeadFootRecord, BoxLineCount>& ALines, int ALine,
-                         const std::function<void(TFP_THeadFootRecord&)>& AChange) {
-  if (ALine < 1 || ALine > BoxLineCount) return;
-  AChange(ALines[size_t(ALine - 1)]);
+namespace {
+
+using TBoxLines = std::array<TFP_THeadFootRecord, TKwikPrint::BoxLineCount>;
+
+// Each overload writes the parts that the SetHeaderLine and SetFooterLine
+// overloads of the same parameters set.
+void SetLineParts(TFP_THeadFootRecord& ALine, float YPosition, const QString& BText, TFP_Alignment Alignment,
+                  const QString& FontName, int FontSize, int FontStyle) {
+  ALine.YPosition = YPosition;
+  ALine.BText = BText;
+  ALine.Alignment = Alignment;
+  ALine.FontName = FontName;
+  ALine.FontSize = FontSize;
+  ALine.FontStyle = FontStyle;
 }
+
+void SetLineParts(TFP_THeadFootRecord& ALine, float YPosition, const QString& BText, TFP_Alignment Alignment,
+                  const QFont& Font) {
+  ALine.YPosition = YPosition;
+  ALine.BText = BText;
+  ALine.Alignment = Alignment;
+  ALine.SetFont(Font);
+}
+
+void SetLineParts(TFP_THeadFootRecord& ALine, float YPosition) { ALine.YPosition = YPosition; }
+
+void SetLineParts(TFP_THeadFootRecord& ALine, const QString& BText) { ALine.BText = BText; }
+
+void SetLineParts(TFP_THeadFootRecord& ALine, TFP_Alignment Alignment) { ALine.Alignment = Alignment; }
+
+void SetLineParts(TFP_THeadFootRecord& ALine, const QFont& Font) { ALine.SetFont(Font); }
+
+// Sets the given parts of line 1 to 5 of a header or footer; other line numbers change nothing.
+template <typename... TParts>
+void SetBoxLine(TBoxLines& ALines, int ALine, const TParts&... AParts) {
+  if (ALine < 1 || ALine > TKwikPrint::BoxLineCount) return;
+  SetLineParts(ALines[size_t(ALine - 1)], AParts...);
+}
+
+const TFP_THeadFootRecord& LineOrEmpty(const TBoxLines& ALines, int ALine) {
+  static const TFP_THeadFootRecord empty;
+  return ALine >= 1 && ALine <= TKwikPrint::BoxLineCount ? ALines[size_t(ALine - 1)] : empty;
+}
+
+}  // namespace
 
 void TKwikPrint::SetHeaderLine(int Line, float YPosition, const QString& BText, TFP_Alignment Alignment,
                                const QString& FontName, int FontSize, int FontStyle) {
-  SetLine(FHeaderLines, Line, [&](TFP_THeadFootRecord& record) {
-    record.YPosition = YPosition;
-    record.BText = BText;
-    record.Alignment = Alignment;
-    record.FontName = FontName;
-    record.FontSize = FontSize;
-    record.FontStyle = FontStyle;
-  });
+  SetBoxLine(FHeaderLines, Line, YPosition, BText, Alignment, FontName, FontSize, FontStyle);
 }
 
 void TKwikPrint::SetHeaderLine(int Line, float YPosition, const QString& BText, TFP_Alignment Alignment,
                                const QFont& Font) {
-  SetLine(FHeaderLines, Line, [&](TFP_THeadFootRecord& record) {
-    record.YPosition = YPosition;
-    record.BText = BText;
-    record.Alignment = Alignment;
-    record.SetFont(Font);
-  });
+  SetBoxLine(FHeaderLines, Line, YPosition, BText, Alignment, Font);
 }
 
-void TKwikPrint::SetHeaderLine(int Line, float YPosition) {
-  SetLine(FHeaderLines, Line, [&](TFP_THeadFootRecord& record) { record.YPosition = YPosition; });
-}
+void TKwikPrint::SetHeaderLine(int Line, float YPosition) { SetBoxLine(FHeaderLines, Line, YPosition); }
 
-void TKwikPrint::SetHeaderLine(int Line, const QString& BText) {
-  SetLine(FHeaderLines, Line, [&](TFP_THeadFootRecord& record) { record.BText = BText; });
-}
+void TKwikPrint::SetHeaderLine(int Line, const QString& BText) { SetBoxLine(FHeaderLines, Line, BText); }
 
-void TKwikPrint::SetHeaderLine(int Line, TFP_Alignment Alignment) {
-  SetLine(FHeaderLines, Line, [&](TFP_THeadFootRecord& record) { record.Alignment = Alignment; });
-}
+void TKwikPrint::SetHeaderLine(int Line, TFP_Alignment Alignment) { SetBoxLine(FHeaderLines, Line, Alignment); }
 
-void TKwikPrint::SetHeaderLine(int Line, const QFont& Font) {
-  SetLine(FHeaderLines, Line, [&](TFP_THeadFootRecord& record) { record.SetFont(Font); });
-}
+void TKwikPrint::SetHeaderLine(int Line, const QFont& Font) { SetBoxLine(FHeaderLines, Line, Font); }
 
 void TKwikPrint::SetFooterLine(int Line, float YPosition, const QString& BText, TFP_Alignment Alignment,
                                const QString& FontName, int FontSize, int FontStyle) {
-  SetLine(FFooterLines, Line, [&](TFP_THeadFootRecord& record) {
-    record.YPosition = YPosition;
-    record.BText = BText;
-    record.Alignment = Alignment;
-    record.FontName = FontName;
-    record.FontSize = FontSize;
-    record.FontStyle = FontStyle;
-  });
+  SetBoxLine(FFooterLines, Line, YPosition, BText, Alignment, FontName, FontSize, FontStyle);
 }
 
 void TKwikPrint::SetFooterLine(int Line, float YPosition, const QString& BText, TFP_Alignment Alignment,
                                const QFont& Font) {
-  SetLine(FFooterLines, Line, [&](TFP_THeadFootRecord& record) {
-    record.YPosition = YPosition;
-    record.BText = BText;
-    record.Alignment = Alignment;
-    record.SetFont(Font);
-  });
+  SetBoxLine(FFooterLines, Line, YPosition, BText, Alignment, Font);
 }
 
-void TKwikPrint::SetFooterLine(int Line, float YPosition) {
-  SetLine(FFooterLines, Line, [&](TFP_THeadFootRecord& record) { record.YPosition = YPosition; });
-}
+void TKwikPrint::SetFooterLine(int Line, float YPosition) { SetBoxLine(FFooterLines, Line, YPosition); }
 
-void TKwikPrint::SetFooterLine(int Line, const QString& BText) {
-  SetLine(FFooterLines, Line, [&](TFP_THeadFootRecord& record) { record.BText = BText; });
-}
+void TKwikPrint::SetFooterLine(int Line, const QString& BText) { SetBoxLine(FFooterLines, Line, BText); }
 
-void TKwikPrint::SetFooterLine(int Line, TFP_Alignment Alignment) {
-  SetLine(FFooterLines, Line, [&](TFP_THeadFootRecord& record) { record.Alignment = Alignment; });
-}
+void TKwikPrint::SetFooterLine(int Line, TFP_Alignment Alignment) { SetBoxLine(FFooterLines, Line, Alignment); }
 
-void TKwikPrint::SetFooterLine(int Line, const QFont& Font) {
-  SetLine(FFooterLines, Line, [&](TFP_THeadFootRecord& record) { record.SetFont(Font); });
-}
+void TKwikPrint::SetFooterLine(int Line, const QFont& Font) { SetBoxLine(FFooterLines, Line, Font); }
 
 void TKwikPrint::ClearHeaderCaptions() {
   for (TFP_THeadFootRecord& line : FHeaderLines) line.BText.clear();
@@ -218,16 +218,6 @@ void TKwikPrint::ClearHeaderCaptions() {
 void TKwikPrint::ClearFooterCaptions() {
   for (TFP_THeadFootRecord& line : FFooterLines) line.BText.clear();
 }
-
-namespace {
-
-const TFP_THeadFootRecord& LineOrEmpty(const std::array<TFP_THeadFootRecord, TKwikPrint::BoxLineCount>& ALines,
-                                       int ALine) {
-  static const TFP_THeadFootRecord empty;
-  return ALine >= 1 && ALine <= TKwikPrint::BoxLineCount ? ALines[size_t(ALine - 1)] : empty;
-}
-
-}  // namespace
 
 const TFP_THeadFootRecord& TKwikPrint::HeaderLine(int Line) const { return LineOrEmpty(FHeaderLines, Line); }
 

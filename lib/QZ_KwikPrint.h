@@ -308,9 +308,6 @@ private:
   void DrawFrame();
   QColor ShadingColor(TFP_Shading AShading) const;
 
-  static void SetLine(std::array<TFP_THeadFootRecord, BoxLineCount>& ALines, int ALine,
-                      const std::function<void(TFP_THeadFootRecord&)>& AChange);
-
   std::unique_ptr<TPrintBackend> FBackend;
   std::array<TFP_Column, ColumnCount> FColumns{};
   std::array<TFP_THeadFootRecord, BoxLineCount> FHeaderLines;
