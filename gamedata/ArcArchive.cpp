@@ -5,7 +5,6 @@
 #include "GameDataError.h"
 #include "Lz4Block.h"
 #include "TextCompare.h"
-#include "TextFile.h"
 
 #include <cstring>
 
@@ -22,15 +21,7 @@ QByteArrayView View(const QByteArray& bytes, std::uint64_t offset, std::uint64_t
 
 }  // namespace
 
-TArcArchive TArcArchive::Open(const QString& fileName) {
-  QByteArray bytes;
-  try {
-    bytes = ReadFileBytes(fileName);
-  } catch (const EError& e) {
-    throw EGameDataError(fileName, QStringLiteral("cannot be read: ") + e.Message());
-  }
-  return FromBytes(std::move(bytes), fileName);
-}
+TArcArchive TArcArchive::Open(const QString& fileName) { return FromBytes(ReadGameDataFile(fileName), fileName); }
 
 TArcArchive TArcArchive::FromBytes(QByteArray bytes, const QString& fileName) {
   TArcArchive archive(std::move(bytes), fileName);

@@ -2,10 +2,8 @@
 
 #include "Adler32.h"
 #include "ByteCursor.h"
-#include "Errors.h"
 #include "GameDataError.h"
 #include "Lz4Block.h"
-#include "TextFile.h"
 
 #include <QStringList>
 #include <QtEndian>
@@ -29,15 +27,7 @@ bool Within(std::uint64_t offset, std::uint64_t size, std::uint64_t begin, std::
 
 }  // namespace
 
-TArzDatabase TArzDatabase::Open(const QString& fileName) {
-  QByteArray bytes;
-  try {
-    bytes = ReadFileBytes(fileName);
-  } catch (const EError& e) {
-    throw EGameDataError(fileName, QStringLiteral("cannot be read: ") + e.Message());
-  }
-  return FromBytes(std::move(bytes), fileName);
-}
+TArzDatabase TArzDatabase::Open(const QString& fileName) { return FromBytes(ReadGameDataFile(fileName), fileName); }
 
 TArzDatabase TArzDatabase::FromBytes(QByteArray bytes, const QString& fileName) {
   TArzDatabase database(std::move(bytes), fileName);

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "Errors.h"
+#include "TextFile.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QString>
 
@@ -21,3 +23,13 @@ private:
   QString FFileName;
   QString FProblem;
 };
+
+// The bytes of a game data file (archive or database); a file that cannot be
+// read raises EGameDataError with the system's reason.
+inline QByteArray ReadGameDataFile(const QString& fileName) {
+  try {
+    return ReadFileBytes(fileName);
+  } catch (const EError& e) {
+    throw EGameDataError(fileName, QStringLiteral("cannot be read: ") + e.Message());
+  }
+}
