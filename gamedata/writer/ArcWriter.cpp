@@ -3,17 +3,9 @@
 #include "Adler32.h"
 #include "ArzWriter.h"
 
-#include <QtEndian>
-
 namespace {
 
 constexpr std::uint32_t DataStart = 2048;
-
-void AppendU32(QByteArray& bytes, std::uint32_t value) {
-  char buffer[4];
-  qToLittleEndian(value, buffer);
-  bytes.append(buffer, 4);
-}
 
 struct TPart {
   std::uint32_t Offset;

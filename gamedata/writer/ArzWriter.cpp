@@ -18,12 +18,6 @@ void AppendU16(QByteArray& bytes, std::uint16_t value) {
   bytes.append(buffer, 2);
 }
 
-void AppendU32(QByteArray& bytes, std::uint32_t value) {
-  char buffer[4];
-  qToLittleEndian(value, buffer);
-  bytes.append(buffer, 4);
-}
-
 std::uint32_t U32At(const QByteArray& bytes, std::size_t offset) {
   return qFromLittleEndian<std::uint32_t>(bytes.constData() + offset);
 }
@@ -36,6 +30,12 @@ QByteArray CompressLz4Block(const QByteArray& data) {
   if (size <= 0) throw std::runtime_error("LZ4 compression failed");
   block.truncate(size);
   return block;
+}
+
+void AppendU32(QByteArray& bytes, std::uint32_t value) {
+  char buffer[4];
+  qToLittleEndian(value, buffer);
+  bytes.append(buffer, 4);
 }
 
 void PatchU32(QByteArray& bytes, std::size_t offset, std::uint32_t value) {

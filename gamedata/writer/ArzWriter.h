@@ -83,6 +83,9 @@ private:
   bool FReverseDataOrder = false;
 };
 
+// Appends the value as four little-endian bytes, as both file formats store it.
+void AppendU32(QByteArray& bytes, std::uint32_t value);
+
 // Fault injection helpers for written files.
 void PatchU32(QByteArray& bytes, std::size_t offset, std::uint32_t value);
 // Recomputes the footer's four checksums after the file was patched, so that
