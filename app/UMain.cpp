@@ -6,6 +6,7 @@
 #include "FatalError.h"
 #include "FileNames.h"
 #include "GeneralError.h"
+#include "ItemNameCache.h"
 #include "QZ_DelimitedListBox.h"
 #include "QZ_Dialog.h"
 #include "QZ_Editor.h"
@@ -38,6 +39,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 
@@ -54,6 +56,12 @@ constexpr int kPanelHeadingHeight = 16;
 constexpr int kEquipmentPanelHeight = 335;
 constexpr int kEquipmentRowHeight = 19;
 constexpr int kEquipmentSeparatorRow = 12;
+constexpr int kGameVersionPanelWidth = 200;
+// Problems of an unreadable game listed in its warning; the rest are counted.
+constexpr int kListedGameProblems = 8;
+
+const char* const kBuiltInItemNamesText = "Updated to GD Version 1.1.9.0";
+const char* const kGameItemNamesText = "Item names from the game at ";
 
 // Thrown once a fatal file error has been reported: leaves the running
 // handler without any further work.
@@ -178,6 +186,8 @@ QWidget* TFMain::CreateButtonBar() {
   btnPath = MakeButton(QStringLiteral("btnPath"), QStringLiteral("Character Save Path"), bar);
   lbSavePath = new QLabel(bar);
   lbSavePath->setObjectName(QStringLiteral("lbSavePath"));
+  btnGameFolder = MakeButton(QStringLiteral("btnGameFolder"), QStringLiteral("Game Folder"), bar);
+  btnGameFolder->setToolTip(QStringLiteral("Choose the folder Grim Dawn is installed in, to name items as the game does"));
   btnNotes = MakeButton(QStringLiteral("btnNotes"), QStringLiteral("General Notes"), bar);
   btnLinks = MakeButton(QStringLiteral("btnLinks"), QStringLiteral("Webpage Links"), bar);
   btnCollections = MakeButton(QStringLiteral("btnCollections"), QStringLiteral("Specialized Collectors"), bar);
@@ -186,7 +196,8 @@ QWidget* TFMain::CreateButtonBar() {
 
   bar->Place(btnRefresh, 6, 75, TButtonBar::akLeft, top, height);
   bar->Place(btnPath, 90, 143, TButtonBar::akLeft, top, height);
-  bar->Place(lbSavePath, 240, 601, TButtonBar::akLeftRight, top, height);
+  bar->Place(lbSavePath, 240, 495, TButtonBar::akLeftRight, top, height);
+  bar->Place(btnGameFolder, 741, 100, TButtonBar::akRight, top, height);
   bar->Place(btnNotes, 847, 153, TButtonBar::akRight, top, height);
   bar->Place(btnLinks, 1006, 153, TButtonBar::akRight, top, height);
   bar->Place(btnCollections, 1165, 153, TButtonBar::akRight, top, height);
@@ -195,6 +206,7 @@ QWidget* TFMain::CreateButtonBar() {
   auto guarded = [this](void (TFMain::*AHandler)()) { return [this, AHandler] { Guarded([&] { (this->*AHandler)(); }); }; };
   connect(btnRefresh, &QPushButton::clicked, this, guarded(&TFMain::btnRefreshClick));
   connect(btnPath, &QPushButton::clicked, this, guarded(&TFMain::btnPathClick));
+  connect(btnGameFolder, &QPushButton::clicked, this, guarded(&TFMain::btnGameFolderClick));
   connect(btnNotes, &QPushButton::clicked, this, guarded(&TFMain::btnNotesClick));
   connect(btnLinks, &QPushButton::clicked, this, guarded(&TFMain::btnLinksClick));
   connect(btnCollections, &QPushButton::clicked, this, guarded(&TFMain::btnCollectionsClick));
@@ -309,7 +321,7 @@ void TFMain::CreateStatusBar() {
     }
     FStatusPanels[panel] = label;
   }
-  SetStatusPanelText(spGameVersion, QStringLiteral("Updated to GD Version 1.1.9.0"));
+  ShowItemNameSource();
 }
 
 // The general-notes editor: a plain text file shown modally, with save, print
@@ -372,13 +384,13 @@ void TFMain::showEvent(QShowEvent* AEvent) {
 }
 
 void TFMain::FormShow() {
-  FItems = std::make_unique<TItemNames>();
   veEquipment->setCurrentCell(kEquipmentSeparatorRow, TValueListEditor::KeyColumn);
   veEquipment->selectRow(kEquipmentSeparatorRow);
   SetStatusPanelText(spVersion, ProgramVersionText());
   QDir().mkpath(FNotesPath);
   QDir().mkpath(QFileInfo(FIniFile).path());
   ReadSettings();
+  LoadItemNames(GameFolderToUse());
   FMainPath = FSavePath + QStringLiteral("main") + PathDelimiter();
   if (FSavePath == TMainSettings::NoSavePath()) {
     AskForSavePath();
@@ -393,6 +405,7 @@ void TFMain::FormShow() {
 void TFMain::ReadSettings() {
   const TMainSettings settings(FIniFile);
   FSavePath = settings.SavePath();
+  FChosenGameFolder = settings.GameFolder();
   const QScreen* target = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
   const QSize screenSize = target != nullptr ? target->geometry().size() : QSize(kDesignClientWidth, kDesignClientHeight);
   ApplyWindowSize(settings.FormSize(screenSize - QSize(100, 100)));
@@ -459,7 +472,7 @@ bool TFMain::PickSaveFolder(QString& AFolder) {
   picker.setObjectName(QStringLiteral("SaveFolderPicker"));
   picker.setFileMode(QFileDialog::Directory);
   picker.setOption(QFileDialog::ShowDirsOnly, true);
-  picker.setDirectory(FSavePath);
+  picker.setDirectory(SaveFolderPickerStart());
   if (DialogSeam::Exec(picker) != QDialog::Accepted) return false;
   const QStringList chosen = picker.selectedFiles();
   if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
@@ -479,11 +492,53 @@ void TFMain::btnPathClick() {
     FatalFileError(QStringLiteral("INI"), FIniFile, error.Message());
   }
   FMainPath = FSavePath + QStringLiteral("main") + PathDelimiter();
+  // A save folder inside the game's Proton prefix can show where the game is.
+  if (FGameFolder.isEmpty()) {
+    const QString gameFolder = GameFolderToUse();
+    if (!gameFolder.isEmpty()) LoadItemNames(gameFolder);
+  }
   RefreshCharacters();
   // The memo still holds the note of a character of the old list; showing
   // the selected row keeps the next memo exit from saving it under the name
   // of whatever character now sits at that position.
   dlbCharsClick();
+}
+
+// Until a save directory is chosen, the picker starts in the first save
+// folder found on this computer.
+QString TFMain::SaveFolderPickerStart() const {
+  if (FSavePath != TMainSettings::NoSavePath()) return FSavePath;
+  const QString suggested = TGameLocations(FGameSearchPlaces).SuggestedSaveFolder();
+  return suggested.isEmpty() ? FSavePath : suggested;
+}
+
+bool TFMain::PickGameFolder(QString& AFolder) {
+  QFileDialog picker(this, QStringLiteral("Select the GRIM DAWN Game Folder"));
+  picker.setObjectName(QStringLiteral("GameFolderPicker"));
+  picker.setFileMode(QFileDialog::Directory);
+  picker.setOption(QFileDialog::ShowDirsOnly, true);
+  picker.setDirectory(FGameFolder.isEmpty() ? FGameSearchPlaces.Home : FGameFolder);
+  if (DialogSeam::Exec(picker) != QDialog::Accepted) return false;
+  const QStringList chosen = picker.selectedFiles();
+  if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
+  AFolder = QDir::toNativeSeparators(chosen.first());
+  return true;
+}
+
+// The chosen folder is stored and its names replace those in use; the list
+// is refreshed so the equipment is named anew.
+void TFMain::btnGameFolderClick() {
+  if (FRefreshing) return;
+  QString folder;
+  if (!PickGameFolder(folder)) return;
+  FChosenGameFolder = folder;
+  try {
+    TMainSettings(FIniFile).WriteGameFolder(folder);
+  } catch (const EError& error) {
+    FatalFileError(QStringLiteral("INI"), FIniFile, error.Message());
+  }
+  LoadItemNames(folder);
+  btnRefreshClick();
 }
 
 void TFMain::btnNotesClick() {
@@ -514,6 +569,68 @@ void TFMain::Mark1Click() {
   window.SetCollectionsFile(FCollectionsFile);
   window.SetCharacter(dlbChars->GetField(dlbChars->ItemIndex(), 0));
   RunDialogWindow(window);
+}
+
+// ---------------------------------------------------------------- item names
+
+// The folder chosen by hand, else the one found on this computer.
+QString TFMain::GameFolderToUse() const {
+  if (!FChosenGameFolder.isEmpty()) return FChosenGameFolder;
+  return QDir::toNativeSeparators(TGameLocations(FGameSearchPlaces).FindGameFolder(FSavePath));
+}
+
+// The built-in names with the game's merged in, from the cache in the Notes
+// folder while the game files are unchanged. A game whose files cannot all be
+// read is reported once and adds nothing: names from part of its layers could
+// be those of items a later layer renames, and the built-in table is whole.
+void TFMain::LoadItemNames(const QString& AGameFolder) {
+  FGameFolder = AGameFolder;
+  FUsesGameItemNames = false;
+  QStringList gameLines;
+  if (!AGameFolder.isEmpty()) {
+    TItemNameCacheResult names;
+    {
+      const TBusyCursor busy;
+      try {
+        names = LoadOrBuildItemNameCache(AGameFolder, FNotesPath + QLatin1String(ItemNameCacheFileName));
+      } catch (const std::exception& error) {
+        names.Outcome = TItemNameCacheOutcome::Failed;
+        names.Problems = QStringList{QString::fromLocal8Bit(error.what())};
+      }
+    }
+    if (names.Outcome == TItemNameCacheOutcome::Failed) {
+      ReportUnreadableGame(AGameFolder, names.Problems);
+    } else {
+      gameLines = std::move(names.Lines);
+      FUsesGameItemNames = true;
+    }
+  }
+  FItems = std::make_unique<TItemNames>(gameLines);
+  ShowItemNameSource();
+}
+
+void TFMain::ReportUnreadableGame(const QString& AGameFolder, const QStringList& AProblems) {
+  QStringList lines{QStringLiteral("The item names could not be read from the game at ") +
+                        QDir::toNativeSeparators(AGameFolder) + QLatin1Char(':'),
+                    QString()};
+  lines += AProblems.first(std::min<qsizetype>(AProblems.size(), kListedGameProblems));
+  if (AProblems.size() > kListedGameProblems) {
+    lines << QStringLiteral("and %1 more").arg(AProblems.size() - kListedGameProblems);
+  }
+  lines << QString() << QStringLiteral("The built-in item names are used.");
+  Dialog::Warning(lines.join(QStringLiteral("\r\n")), false, this);
+}
+
+// Status panel 2 tells where the item names come from; it widens to show the
+// whole game folder.
+void TFMain::ShowItemNameSource() {
+  QLabel* panel = FStatusPanels[spGameVersion];
+  const QString text = FUsesGameItemNames
+                           ? QString::fromUtf8(kGameItemNamesText) + QDir::toNativeSeparators(FGameFolder)
+                           : QString::fromUtf8(kBuiltInItemNamesText);
+  panel->setText(text);
+  panel->setToolTip(FUsesGameItemNames ? text : QString());
+  panel->setFixedWidth(std::max(kGameVersionPanelWidth, panel->sizeHint().width()));
 }
 
 // ---------------------------------------------------------------- refresh

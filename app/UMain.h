@@ -1,5 +1,7 @@
 #pragma once
 
+#include "GameLocations.h"
+
 #include <QMainWindow>
 #include <QSize>
 #include <QString>
@@ -32,6 +34,11 @@ struct TFileLocations;
 // chosen, otherwise the list is refreshed. Closing it saves the selected
 // character's note and the window sizes (FormClose).
 //
+// Items are named from the built-in table, with the names read from the
+// player's game installation merged in when the game folder is known: the one
+// chosen with "Game Folder", else the one found in the Steam libraries (see
+// GameLocations.h). The game's names are cached in the Notes folder.
+//
 // A file the window cannot read or write ("INI", "NOTES") is reported through
 // ReportFatalError, which ends the program; from then on the window writes
 // nothing more, so a program ended by a fatal error saves no note or setting.
@@ -50,12 +57,17 @@ public:
   explicit TFMain(const TFileLocations& ALocations, QWidget* AParent = nullptr);
   ~TFMain() override;
 
+  // Where start-up looks for the game and suggests a save folder; the
+  // computer's own places unless set before the window is shown.
+  void SetGameSearchPlaces(const TGameSearchPlaces& APlaces) { FGameSearchPlaces = APlaces; }
+
   // ---- Window events and commands ----
   void FormShow();
   void AskForSavePath();
   void RefreshCharacters();
   void btnRefreshClick();
   void btnPathClick();
+  void btnGameFolderClick();
   void btnNotesClick();
   void btnLinksClick();
   void btnCollectionsClick();
@@ -79,6 +91,11 @@ public:
   const QString& IniFile() const { return FIniFile; }
   const QString& CollectionsFile() const { return FCollectionsFile; }
   const QString& LinkFile() const { return FLinkFile; }
+  // The game folder whose names were last loaded (chosen or found); empty
+  // when none is known.
+  const QString& GameFolder() const { return FGameFolder; }
+  // Whether the item name table holds the game's names.
+  bool UsesGameItemNames() const { return FUsesGameItemNames; }
   QString GeneralNotesFile() const;
   // The general-notes editor's window size, kept for the settings file.
   QSize NotesEditorSize() const;
@@ -115,6 +132,14 @@ private:
   void FreeRowObjects();
   void FillCharacterList();
   bool PickSaveFolder(QString& AFolder);
+  QString SaveFolderPickerStart() const;
+
+  // Item names from the game.
+  QString GameFolderToUse() const;
+  void LoadItemNames(const QString& AGameFolder);
+  void ReportUnreadableGame(const QString& AGameFolder, const QStringList& AProblems);
+  void ShowItemNameSource();
+  bool PickGameFolder(QString& AFolder);
 
   void ShowEquipmentOf(int ARow);
   void RunDialogWindow(QDialog& AWindow);
@@ -130,6 +155,7 @@ private:
   QPushButton* btnRefresh;
   QPushButton* btnPath;
   QLabel* lbSavePath;
+  QPushButton* btnGameFolder;
   QPushButton* btnNotes;
   QPushButton* btnLinks;
   QPushButton* btnCollections;
@@ -154,6 +180,10 @@ private:
   QString FCollectionsFile;
   QString FLinkFile;
   std::unique_ptr<TItemNames> FItems;
+  TGameSearchPlaces FGameSearchPlaces = SystemGameSearchPlaces();
+  QString FChosenGameFolder;  // "PATHS"/"GD Install Path"
+  QString FGameFolder;
+  bool FUsesGameItemNames = false;
   QSize FFrameExtra;  // outer size minus client size when the size was applied
 
   bool FFormShowQueued = false;

@@ -6,6 +6,7 @@ namespace {
 
 const QString kPaths = QStringLiteral("PATHS");
 const QString kSavePath = QStringLiteral("GD Save Path");
+const QString kInstallPath = QStringLiteral("GD Install Path");
 const QString kForm = QStringLiteral("FORM");
 const QString kWidth = QStringLiteral("Width");
 const QString kHeight = QStringLiteral("Height");
@@ -22,6 +23,10 @@ QString TMainSettings::SavePath() const {
 }
 
 void TMainSettings::WriteSavePath(const QString& APath) { FIni.WriteString(kPaths, kSavePath, APath); }
+
+QString TMainSettings::GameFolder() const { return FIni.ReadString(kPaths, kInstallPath, QString()); }
+
+void TMainSettings::WriteGameFolder(const QString& AFolder) { FIni.WriteString(kPaths, kInstallPath, AFolder); }
 
 QSize TMainSettings::FormSize(const QSize& ADefault) const {
   return {FIni.ReadInteger(kForm, kWidth, ADefault.width()), FIni.ReadInteger(kForm, kHeight, ADefault.height())};

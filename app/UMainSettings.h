@@ -5,10 +5,11 @@
 #include <QSize>
 #include <QString>
 
-// The program's settings file: the game's save directory, the main window's
-// outer size and the general-notes editor's size.
+// The program's settings file: the game's save directory and game folder,
+// the main window's outer size and the general-notes editor's size.
 //
 //   [PATHS] GD Save Path          the save directory ("c:" when none was chosen)
+//   [PATHS] GD Install Path       the game folder the player chose (empty: look for it)
 //   [FORM]  Width, Height         the main window's outer size in pixels
 //   [NOTES] Notes Height, Notes Width   the general-notes editor's size
 //
@@ -28,6 +29,10 @@ public:
   QString SavePath() const;
   // Stores the path as given (the caller adds the separator).
   void WriteSavePath(const QString& APath);
+
+  // The game folder chosen by hand; empty when none was.
+  QString GameFolder() const;
+  void WriteGameFolder(const QString& AFolder);
 
   // Width and height from [FORM]; each missing value takes the default's.
   QSize FormSize(const QSize& ADefault) const;

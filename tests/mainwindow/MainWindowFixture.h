@@ -124,8 +124,9 @@ private:
 
 inline const QChar kThorn(u'\u00FE');
 
-// A program folder (settings file, Notes) and a save directory, both
-// temporary, and the main window run on them.
+// A program folder (settings file, Notes), a save directory and a home folder
+// (where the window looks for the game), all temporary, and the main window
+// run on them.
 class MainWindowTest : public ::testing::Test {
 protected:
   QString ProgramFile() const { return FProgram.filePath(QStringLiteral("quillmark")); }
@@ -164,6 +165,7 @@ protected:
   // Creates the window, shows it and waits until its start-up has run.
   TFMain& Start() {
     Window = std::make_unique<TFMain>(ProgramFile());
+    Window->SetGameSearchPlaces(UsualGameSearchPlaces(TGamePlatform::Linux, FHome.path()));
     Window->show();
     Window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(Window.get()));
@@ -226,6 +228,7 @@ protected:
 
   QTemporaryDir FProgram;
   QTemporaryDir FSaves;
+  QTemporaryDir FHome;
   TFatalReports Fatal;
   TGeneralErrors GeneralErrors;
   TDialogAnswers Dialogs;
