@@ -24,11 +24,15 @@ private:
   QString FProblem;
 };
 
+// Largest game data file read: the game's own databases are a few hundred MB.
+inline constexpr qint64 MaxGameDataFileSize = qint64(1) << 30;
+
 // The bytes of a game data file (archive or database); a file that cannot be
-// read raises EGameDataError with the system's reason.
+// read, is not a regular file or is larger than MaxGameDataFileSize raises
+// EGameDataError with the reason.
 inline QByteArray ReadGameDataFile(const QString& fileName) {
   try {
-    return ReadFileBytes(fileName);
+    return ReadFileBytes(fileName, MaxGameDataFileSize);
   } catch (const EError& e) {
     throw EGameDataError(fileName, QStringLiteral("cannot be read: ") + e.Message());
   }

@@ -5,6 +5,7 @@
 #include "Windows1252.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
@@ -42,13 +43,21 @@ QByteArray EncodeText(const QString& text) {
   return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-QByteArray ReadFileBytes(const QString& fileName) {
+QByteArray ReadFileBytes(const QString& fileName, qint64 maxSize) {
+  const QFileInfo info(fileName);
+  if (info.exists() && !info.isFile()) throw EFileError(QStringLiteral("Not a regular file"));
   QFile file(fileName);
   if (!file.open(QIODevice::ReadOnly)) throw EFileError(FileErrorMessage(fileName, file.errorString()));
-  QByteArray bytes = file.readAll();
+  const auto tooLarge = [maxSize] {
+    return EFileError(QStringLiteral("File too large (over %1 bytes)").arg(maxSize));
+  };
+  if (maxSize >= 0 && file.size() > maxSize) throw tooLarge();
+  // One byte past the limit tells a file that grew meanwhile.
+  QByteArray bytes = maxSize >= 0 ? file.read(maxSize + 1) : file.readAll();
   if (file.error() != QFileDevice::NoError) {
     throw EFileError(FileErrorMessage(fileName, file.errorString()));
   }
+  if (maxSize >= 0 && bytes.size() > maxSize) throw tooLarge();
   return bytes;
 }
 

@@ -34,8 +34,10 @@ void WriteTextFile(const QString& fileName, const QString& text);
 void WriteTextFileLines(const QString& fileName, const QStringList& lines,
                         TWriteDurability durability = TWriteDurability::Durable);
 
-// Reads all bytes of a file; raises EFileError when it cannot be read.
-QByteArray ReadFileBytes(const QString& fileName);
+// Reads all bytes of a regular file; raises EFileError when it cannot be
+// read, is not a regular file (a pipe or a device would never end), or is
+// larger than maxSize bytes (when maxSize is not negative).
+QByteArray ReadFileBytes(const QString& fileName, qint64 maxSize = -1);
 // Replaces a file's bytes atomically; raises EFileError on failure.
 void WriteFileBytesAtomic(const QString& fileName, const QByteArray& bytes,
                           TWriteDurability durability = TWriteDurability::Durable);

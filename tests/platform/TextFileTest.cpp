@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -79,4 +80,17 @@ TEST(TextFile, ScratchWritesReplaceAtomicallyToo) {
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Ann.inf")});
   const QString blocked = dir.filePath(QStringLiteral("no/such/folder.inf"));
   EXPECT_THROW(WriteTextFileLines(blocked, {QStringLiteral("x")}, TWriteDurability::Scratch), EFileError);
+}
+
+TEST(TextFile, RefusesWhatIsNotARegularFileOrTooLarge) {
+  QTemporaryDir dir;
+  const QString pipe = dir.filePath(QStringLiteral("pipe"));
+  ASSERT_EQ(::mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+  EXPECT_THROW(ReadFileBytes(pipe), EFileError);  // would wait forever for a writer
+  EXPECT_THROW(ReadFileBytes(dir.path()), EFileError);
+  EXPECT_THROW(ReadFileBytes(QStringLiteral("/dev/zero"), 1024), EFileError);
+  const QString path = dir.filePath(QStringLiteral("big"));
+  Put(path, QByteArray(100, 'x'));
+  EXPECT_THROW(ReadFileBytes(path, 99), EFileError);
+  EXPECT_EQ(ReadFileBytes(path, 100).size(), 100);
 }
