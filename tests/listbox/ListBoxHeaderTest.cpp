@@ -24,9 +24,9 @@ TEST(ListBoxHeader, TheStripShowsTheSectionsAndTheGridTakesTheirWidths) {
   const QHeaderView& header = *list->HeaderStrip();
   ASSERT_EQ(header.count(), 10);
   for (int index = 0; index < 10; ++index) {
-    const TSectionSpec& spec = kCharacterSections[index];
-    EXPECT_EQ(header.model()->headerData(index, Qt::Horizontal).toString(), QString::fromLatin1(spec.Caption));
-    EXPECT_EQ(header.sectionSize(index), spec.Width);
+    const TSectionSpec& section = kCharacterSections[index];
+    EXPECT_EQ(header.model()->headerData(index, Qt::Horizontal).toString(), QString::fromLatin1(section.Caption));
+    EXPECT_EQ(header.sectionSize(index), section.Width);
   }
   EXPECT_EQ(header.model()->headerData(kIronColumn, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
             int(Qt::AlignRight | Qt::AlignVCenter));
