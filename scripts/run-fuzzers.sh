@@ -7,7 +7,7 @@ SECONDS_EACH=${2:-60}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 status=0
 for target in "$BUILD"/fuzz/*/fuzz_*; do
-  [ -x "$target" ] || continue
+  [ -f "$target" ] && [ -x "$target" ] || continue
   name=$(basename "$target")
   work=$(mktemp -d)
   seeds=()
