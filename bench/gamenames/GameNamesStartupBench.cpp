@@ -9,6 +9,7 @@
 #include "IniFile.h"
 #include "ItemNameCache.h"
 #include "QZ_DelimitedListBox.h"
+#include "TemporaryHome.h"
 #include "UMain.h"
 #include "UModels.h"
 
@@ -28,14 +29,14 @@ const QString kDemoSaves = QStringLiteral(QUILLMARK_SOURCE_DIR "/examples/save/"
 
 // A home folder whose Steam library holds a full-size installation.
 struct TSteamHome {
-  QTemporaryDir Home;
+  TTemporaryHome Home;
   QString Game;
   int Names = 0;
 
-  TSteamHome() : Game(Home.filePath(QStringLiteral(".local/share/Steam/steamapps/common/Grim Dawn"))) {
+  TSteamHome() : Game(Home.FilePath(QStringLiteral(".local/share/Steam/steamapps/common/Grim Dawn"))) {
     Names = WriteLargeGameInstallation(Game, DatabaseBytes);
   }
-  TGameSearchPlaces Places() const { return UsualGameSearchPlaces(TGamePlatform::Linux, Home.path()); }
+  TGameSearchPlaces Places() const { return Home.GameSearchPlaces(); }
 };
 
 const TSteamHome& SteamHome() {
@@ -86,9 +87,8 @@ BENCHMARK(BM_ItemTableWithGameNamesFromCache)->Unit(benchmark::kMillisecond);
 // or with an empty home folder.
 void BM_WindowColdStart(benchmark::State& state) {
   const bool withGame = state.range(0) != 0;
-  const QTemporaryDir emptyHome;
-  const TGameSearchPlaces places = withGame ? SteamHome().Places()
-                                            : UsualGameSearchPlaces(TGamePlatform::Linux, emptyHome.path());
+  const TTemporaryHome emptyHome;
+  const TTemporaryHome& home = withGame ? SteamHome().Home : emptyHome;
   const QTemporaryDir program;
   TIniFile(program.filePath(QStringLiteral("quillmark.ini")))
       .WriteString(QStringLiteral("PATHS"), QStringLiteral("GD Save Path"), kDemoSaves);
@@ -96,7 +96,7 @@ void BM_WindowColdStart(benchmark::State& state) {
     QElapsedTimer clock;
     clock.start();
     TFMain window(program.filePath(QStringLiteral("quillmark")));
-    window.SetGameSearchPlaces(places);
+    home.UseAsHomeOf(window);
     window.show();
     const bool started = QTest::qWaitFor([&] { return window.FormShown(); }, 20000);
     if (timed) timed->SetIterationTime(double(clock.nsecsElapsed()) / 1e9);

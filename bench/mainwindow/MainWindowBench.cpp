@@ -6,6 +6,7 @@
 #include "GdcWriter.h"
 #include "IniFile.h"
 #include "QZ_DelimitedListBox.h"
+#include "TemporaryHome.h"
 #include "UMain.h"
 
 #include <QCoreApplication>
@@ -30,18 +31,22 @@ std::unique_ptr<QTemporaryDir> ProgramFolder(const QString& ASaveDir) {
   return folder;
 }
 
-bool StartWindow(TFMain& AWindow) {
+// Shows the window, which looks for the game in AHome only, and waits until
+// its start-up has run.
+bool StartWindow(TFMain& AWindow, const TTemporaryHome& AHome) {
+  AHome.UseAsHomeOf(AWindow);
   AWindow.show();
   return QTest::qWaitFor([&] { return AWindow.FormShown(); }, 10000);
 }
 
 void BM_ColdStartToFilledList(benchmark::State& state) {
+  const TTemporaryHome home;
   for (auto _ : state) {
     const auto program = ProgramFolder(kDemoSaves);
     QElapsedTimer clock;
     clock.start();
     TFMain window(program->filePath(QStringLiteral("quillmark")));
-    const bool listed = StartWindow(window) && window.CharacterList()->RowCount() > 0;
+    const bool listed = StartWindow(window, home) && window.CharacterList()->RowCount() > 0;
     state.SetIterationTime(double(clock.nsecsElapsed()) / 1e9);
     if (!listed) {
       state.SkipWithError("the demo characters were not listed");
@@ -79,8 +84,9 @@ void BM_RefreshThroughTheWindow(benchmark::State& state) {
   const QString saveDir = saves.path() + QLatin1Char('/');
   WriteCharacters(saveDir, count);
   const auto program = ProgramFolder(saveDir);
+  const TTemporaryHome home;
   TFMain window(program->filePath(QStringLiteral("quillmark")));
-  if (!StartWindow(window)) {
+  if (!StartWindow(window, home)) {
     state.SkipWithError("the window did not start");
     return;
   }

@@ -122,7 +122,7 @@ TEST_F(EditCollectorTest, NamesThatCannotBeStoredAreRefusedAndNothingIsWritten) 
   const QString names[] = {"Ro=sa", "[Rosa]", ";Rosa", " Rosa", "Rosa\r\n[Rings]", ""};
   for (const QString& name : names) {
     WriteCollections({"[Rings]", "[Medals]", "Bob=1"});
-    GeneralErrorRecorder errors;
+    TGeneralErrors errors;
     RunCollector(name, [](TFEditCollector& window, QListWidget& list) {
       Tick(list, QStringLiteral("Rings"), true);
       Click(window, "bynSave");
@@ -137,7 +137,7 @@ TEST_F(EditCollectorTest, AFailedWriteIsReportedWithTheFilePath) {
   ASSERT_TRUE(QDir().mkpath(folder));
   const QString file = folder + QStringLiteral("/Collections.ini");
   WriteTextFileLines(file, {"[Rings]"});
-  GeneralErrorRecorder errors;
+  TGeneralErrors errors;
   TFEditCollector window(nullptr, nullptr);
   window.SetCollectionsFile(file);
   window.SetCharacter(QStringLiteral("Rosa"));

@@ -158,7 +158,7 @@ TEST_F(LinksTest, ClosingOrEscapeWhileEditingLeavesTheFileAsItWas) {
 TEST_F(LinksTest, ARowWithALinkButNoTitleIsRefusedAndNothingIsWritten) {
   WriteTextFileLines(LinkFile(), {"Home=https://www.grimdawn.com"});
   const QByteArray before = FileBytes(LinkFile());
-  GeneralErrorRecorder errors;
+  TGeneralErrors errors;
   RunLinks([&](const Window& window) {
     window.Edit();
     window.Editor()->AppendRow(QString(), QStringLiteral("https://untitled.example"));
@@ -172,7 +172,7 @@ TEST_F(LinksTest, ARowWithALinkButNoTitleIsRefusedAndNothingIsWritten) {
 TEST_F(LinksTest, UnreadableFileGivesAnEmptyListSilently) {
   const QString unreadable = FDir.filePath(QStringLiteral("folder-not-file"));
   ASSERT_TRUE(QDir().mkpath(unreadable));
-  GeneralErrorRecorder errors;
+  TGeneralErrors errors;
   QStringList titles{"not read"};
   RunLinks([&](const Window& window) { titles = window.Titles(); }, unreadable);
   EXPECT_TRUE(titles.isEmpty());
@@ -183,7 +183,7 @@ TEST_F(LinksTest, AFailedWriteIsReportedAndTheEditorStays) {
   const QString folder = FDir.filePath(QStringLiteral("Notes"));
   ASSERT_TRUE(QDir().mkpath(folder));
   const QString file = folder + QStringLiteral("/WebLinks.ini");
-  GeneralErrorRecorder errors;
+  TGeneralErrors errors;
   RunLinks(
       [&](const Window& window) {
         window.Edit();

@@ -61,7 +61,7 @@ TEST_F(ValueListEditorTest, KeyEditsFollowTheKeyRules) {
   for (const Case& c : cases) {
     FEditor.SetStrings({"Home=h", "Wiki=w", "Forum=f"});
     FEditor.SetUniqueKeys(c.UniqueKeys);
-    GeneralErrorRecorder errors;
+    TGeneralErrors errors;
     Type(2, TValueListEditor::KeyColumn, QString::fromUtf8(c.Typed));
     EXPECT_EQ(FEditor.Key(2), QString::fromUtf8(c.ExpectedKey)) << c.Typed;
     EXPECT_EQ(FEditor.Value(2), QStringLiteral("f")) << c.Typed;
@@ -70,7 +70,7 @@ TEST_F(ValueListEditorTest, KeyEditsFollowTheKeyRules) {
 }
 
 TEST_F(ValueListEditorTest, ARefusedKeyCanBeRetypedLater) {
-  GeneralErrorRecorder errors;
+  TGeneralErrors errors;
   Type(2, TValueListEditor::KeyColumn, QStringLiteral("Home"));
   Type(0, TValueListEditor::KeyColumn, QStringLiteral("Start"));
   Type(2, TValueListEditor::KeyColumn, QStringLiteral("Home"));

@@ -1,17 +1,14 @@
 #pragma once
 
 #include "DialogSeam.h"
-#include "GeneralError.h"
+#include "ErrorRecorders.h"
+#include "QStringPrinting.h"
 #include "TextFile.h"
 
 #include <QDialog>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
-#include <ostream>
-
-// Readable QString values in test failures.
-inline void PrintTo(const QString& AText, std::ostream* AStream) { *AStream << '"' << AText.toStdString() << '"'; }
 
 // Runs a window the way the main window does (modally through the dialog
 // seam); the script works on the shown window, then the window is closed by
@@ -25,21 +22,6 @@ inline int RunWindow(QDialog& AWindow, const std::function<void()>& AScript) {
   });
   return DialogSeam::Exec(AWindow);
 }
-
-// Records what reaches the program's general error report.
-class GeneralErrorRecorder {
-public:
-  GeneralErrorRecorder()
-      : FPrevious(SetGeneralErrorHandler([this](const QString& message) { Messages.append(message); })) {}
-  ~GeneralErrorRecorder() { SetGeneralErrorHandler(std::move(FPrevious)); }
-  GeneralErrorRecorder(const GeneralErrorRecorder&) = delete;
-  GeneralErrorRecorder& operator=(const GeneralErrorRecorder&) = delete;
-
-  QStringList Messages;
-
-private:
-  GeneralErrorHandler FPrevious;
-};
 
 // The file's bytes as text, for exact comparisons (the files are 8-bit).
 inline QByteArray FileBytes(const QString& AFileName) { return ReadFileBytes(AFileName); }

@@ -1,16 +1,17 @@
 // The main window run on the desktop's folders, which do not exist before the
 // first start.
 #include "MainWindowFixture.h"
+#include "TemporaryHome.h"
 #include "UFileLocations.h"
 
 #include <QFileInfo>
 
 TEST(DesktopLocationsWindow, FirstStartCreatesTheSettingsAndNotesFolders) {
-  QTemporaryDir home;
+  const TTemporaryHome home;
   QTemporaryDir saves;
   QDir().mkpath(saves.filePath(QStringLiteral("main")));
-  const QString configFolder = home.filePath(QStringLiteral(".config/quillmark"));
-  const QString dataFolder = home.filePath(QStringLiteral(".local/share/quillmark"));
+  const QString configFolder = home.FilePath(QStringLiteral(".config/quillmark"));
+  const QString dataFolder = home.FilePath(QStringLiteral(".local/share/quillmark"));
   const TFileLocations locations = DesktopFileLocations(configFolder, dataFolder);
 
   TFatalReports fatal;
@@ -18,13 +19,14 @@ TEST(DesktopLocationsWindow, FirstStartCreatesTheSettingsAndNotesFolders) {
   dialogs.Folders.push_back(saves.path());
   {
     TFMain window(locations);
+    home.UseAsHomeOf(window);
     window.show();
     ASSERT_TRUE(QTest::qWaitFor([&] { return window.FormShown(); }));
     EXPECT_EQ(window.IniFile(), configFolder + QStringLiteral("/quillmark.ini"));
     EXPECT_EQ(window.CollectionsFile(), dataFolder + QStringLiteral("/Notes/Collections.ini"));
     window.close();
   }
-  EXPECT_EQ(fatal.Messages, QStringList());
+  EXPECT_EQ(fatal.Messages(), QStringList());
 
   const TIniFile settings(configFolder + QStringLiteral("/quillmark.ini"));
   EXPECT_EQ(settings.ReadString(QStringLiteral("PATHS"), QStringLiteral("GD Save Path"), QString()),

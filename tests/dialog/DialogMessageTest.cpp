@@ -183,13 +183,7 @@ TEST(DialogMessage, CustomReturnsTheButtonThatClosedIt) {
 
 TEST(DialogMessage, ReportFromAnotherThreadIsShownOnTheApplicationThread) {
   TMessageBoxProbe probe;
-  QThread* worker = QThread::create([] { Dialog::Information(QStringLiteral("from a worker"), false, nullptr); });
-  QEventLoop loop;
-  QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-  worker->start();
-  loop.exec();
-  worker->wait();
-  delete worker;
+  RunOnWorkerThread([] { Dialog::Information(QStringLiteral("from a worker"), false, nullptr); });
   ASSERT_EQ(probe.Shown().size(), 1u);
   EXPECT_EQ(probe.Last().Text, QStringLiteral("from a worker"));
   EXPECT_EQ(probe.Last().Thread, qApp->thread());

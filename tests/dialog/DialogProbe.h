@@ -6,10 +6,12 @@
 
 #include <QAbstractButton>
 #include <QDialog>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QRect>
 #include <QThread>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 struct TShownBox {
@@ -73,3 +75,16 @@ private:
   std::vector<TShownBox> FShown;
   ScopedDialogHandler FHandler;
 };
+
+// Runs the work on a thread of its own while this thread's event loop runs,
+// so that what the work hands to the application thread gets done; returns
+// when the thread has finished.
+inline void RunOnWorkerThread(const std::function<void()>& work) {
+  QThread* worker = QThread::create(work);
+  QEventLoop loop;
+  QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+  worker->start();
+  loop.exec();
+  worker->wait();
+  delete worker;
+}

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QEventLoop>
 #include <QThread>
 #include <gtest/gtest.h>
 #include <mutex>
@@ -40,16 +39,6 @@ protected:
     FPrevious = InstallWindowFatalErrorHandler([this](int code) { Journal.Note(QStringLiteral("exit %1").arg(code)); });
   }
   void TearDown() override { SetFatalErrorHandler(std::move(FPrevious)); }
-
-  void RunOnWorker(const std::function<void()>& work) {
-    QThread* worker = QThread::create(work);
-    QEventLoop loop;
-    QObject::connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
-    loop.exec();
-    worker->wait();
-    delete worker;
-  }
 
   TJournal Journal;
 
@@ -88,11 +77,11 @@ TEST_F(FatalErrorReporter, ReportOnTheApplicationThreadShowsTheErrorThenEndsOnce
 
 TEST_F(FatalErrorReporter, ReportFromAWorkerIsShownAndEndedOnTheApplicationThread) {
   TJournalledBoxes boxes(Journal);
-  RunOnWorker([this] {
+  RunOnWorkerThread([this] {
     ReportFatalError(QStringLiteral("Unable to process CHAR file"));
     Journal.Note(QStringLiteral("worker resumes"));
   });
-  RunOnWorker([this] {
+  RunOnWorkerThread([this] {
     ReportFatalError(QStringLiteral("second worker"));
     Journal.Note(QStringLiteral("second worker resumes"));
   });

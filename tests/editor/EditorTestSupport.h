@@ -1,10 +1,12 @@
 #pragma once
 
 #include "DialogSeam.h"
-#include "GeneralError.h"
+#include "ErrorRecorders.h"
+#include "QStringPrinting.h"
 #include "QZ_CorrectionDialog.h"
 #include "QZ_Editor.h"
 #include "QZ_EditorForm.h"
+#include "ScopedEnvironment.h"
 #include "TextFile.h"
 
 #include <QAction>
@@ -25,32 +27,6 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <optional>
-#include <ostream>
-
-inline void PrintTo(const QString& AText, std::ostream* AStream) { *AStream << '"' << AText.toStdString() << '"'; }
-
-// Points an environment variable at a folder for the lifetime of the object.
-class ScopedEnvironment {
-public:
-  ScopedEnvironment(const char* AName, const QString& AValue)
-      : FName(AName), FHadOld(qEnvironmentVariableIsSet(AName)), FOld(qgetenv(AName)) {
-    qputenv(AName, AValue.toLocal8Bit());
-  }
-  ~ScopedEnvironment() {
-    if (FHadOld) {
-      qputenv(FName, FOld);
-    } else {
-      qunsetenv(FName);
-    }
-  }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
-private:
-  const char* FName;
-  bool FHadOld;
-  QByteArray FOld;
-};
 
 // Answers every modal dialog of an editor session: the editor window itself
 // (shown, then handed to Script, then closed by its close box unless the
@@ -156,19 +132,6 @@ private:
   }
 
   ScopedDialogHandler FHandler;
-};
-
-// Records what reaches the program's general error report.
-class TGeneralErrors {
-public:
-  TGeneralErrors() : FPrevious(SetGeneralErrorHandler([this](const QString& AMessage) { Messages << AMessage; })) {}
-  ~TGeneralErrors() { SetGeneralErrorHandler(std::move(FPrevious)); }
-  TGeneralErrors(const TGeneralErrors&) = delete;
-  TGeneralErrors& operator=(const TGeneralErrors&) = delete;
-  QStringList Messages;
-
-private:
-  GeneralErrorHandler FPrevious;
 };
 
 // A fresh folder for the files of one test, with the application data and

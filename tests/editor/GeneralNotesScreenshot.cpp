@@ -1,14 +1,14 @@
 // Opens "General Notes" from the main window with a sample document, a word
 // selected and text typed, and saves a picture of the screen for looking at
 // by eye:  xvfb-run -a ./general_notes_screenshot /tmp/shots/general-notes.png
+#include "DemoWindowShot.h"
 #include "DialogSeam.h"
-#include "IniFile.h"
 #include "QZ_EditorForm.h"
-#include "TextFile.h"
+#include "TemporaryHome.h"
+#include "UFileLocations.h"
 #include "UMain.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
@@ -27,23 +27,20 @@ int main(int argc, char* argv[]) {
     return 2;
   }
   const QString shot = QString::fromLocal8Bit(argv[1]);
-  QTemporaryDir program;
-  TIniFile settings(program.filePath(QStringLiteral("quillmark.ini")));
-  settings.WriteString(QStringLiteral("PATHS"), QStringLiteral("GD Save Path"),
-                       QStringLiteral(QUILLMARK_SOURCE_DIR "/examples/save/"));
-  settings.WriteInteger(QStringLiteral("FORM"), QStringLiteral("Width"), 1410);
-  settings.WriteInteger(QStringLiteral("FORM"), QStringLiteral("Height"), 800);
-  QDir().mkpath(program.filePath(QStringLiteral("Notes")));
-  WriteTextFileLines(program.filePath(QStringLiteral("Notes/GeneralNotes.doc")),
-                     {QStringLiteral("Shopping list"), QStringLiteral("- Aether crystals for the Oathkeeper"),
-                      QStringLiteral("- Farm the Slith ring in Ultimate"), QString(),
-                      QStringLiteral("Faction reputation: Devil's Crossing honored, Rovers friendly."),
-                      QStringLiteral("A long line that wraps because word wrap is on in the General Notes "
-                                     "configuration, so nothing disappears off the right edge of the window.")});
+  const QTemporaryDir program;
+  const TFileLocations locations = PortableFileLocations(program.filePath(QStringLiteral("quillmark")));
+  WriteDemoWindowSettings(locations);
+  WriteNote(locations, QStringLiteral("GeneralNotes.doc"),
+            {QStringLiteral("Shopping list"), QStringLiteral("- Aether crystals for the Oathkeeper"),
+             QStringLiteral("- Farm the Slith ring in Ultimate"), QString(),
+             QStringLiteral("Faction reputation: Devil's Crossing honored, Rovers friendly."),
+             QStringLiteral("A long line that wraps because word wrap is on in the General Notes "
+                            "configuration, so nothing disappears off the right edge of the window.")});
 
-  TFMain window(program.filePath(QStringLiteral("quillmark")));
-  window.show();
-  if (!QTest::qWaitFor([&] { return window.FormShown(); }, 10000)) return 1;
+  const TTemporaryHome home;
+  TFMain window(locations);
+  home.UseAsHomeOf(window);
+  if (!ShowAndWaitForStartUp(window)) return 1;
 
   bool saved = false;
   ScopedDialogHandler handler([&](QDialog& ADialog) {

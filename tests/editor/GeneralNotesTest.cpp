@@ -4,6 +4,7 @@
 #include "EditorTestSupport.h"
 
 #include "IniFile.h"
+#include "TemporaryHome.h"
 #include "UMain.h"
 
 #include <QPushButton>
@@ -18,12 +19,14 @@ protected:
   QString IniFile() const { return PathOf(QStringLiteral("quillmark.ini")); }
   QString Document() const { return PathOf(QStringLiteral("Notes/GeneralNotes.doc")); }
 
-  // The main window on an empty save folder, so that start-up asks nothing.
+  // The main window on an empty save folder, so that start-up asks nothing,
+  // and on an empty home folder, so that it finds no game.
   TFMain& Start() {
     QDir().mkpath(PathOf(QStringLiteral("saves/main")));
     TIniFile(IniFile()).WriteString(QStringLiteral("PATHS"), QStringLiteral("GD Save Path"),
                                    PathOf(QStringLiteral("saves")) + QDir::separator());
     Window = std::make_unique<TFMain>(ProgramFile());
+    FHome.UseAsHomeOf(*Window);
     Window->show();
     EXPECT_TRUE(QTest::qWaitFor([this] { return Window->FormShown(); }));
     return *Window;
@@ -33,6 +36,7 @@ protected:
     return TIniFile(IniFile()).ReadInteger(QStringLiteral("NOTES"), AKey, -1);
   }
 
+  TTemporaryHome FHome;
   std::unique_ptr<TFMain> Window;
 };
 

@@ -2,36 +2,16 @@
 // and inspect, the names command, and game files that cannot be read.
 #include "GatherTestSupport.h"
 
-#include "CliCommands.h"
+#include "CliRun.h"
 #include "GameInstallation.h"
 #include "ItemNameExtractor.h"
 #include "UModels.h"
 
 #include <gtest/gtest.h>
 
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
-
-struct TRun {
-  int status = -1;
-  QString out;
-  QString err;
-};
-
-TRun RunCli(const QStringList& AArgs) {
-  TRun run;
-  QTextStream out(&run.out);
-  QTextStream err(&run.err);
-  run.status = RunQuillmarkCli(AArgs, out, err);
-  FreeFinishedWorkers();
-  return run;
-}
-
-QStringList Lines(const QString& AText) { return AText.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-
-QJsonObject Json(const QString& ALine) { return QJsonDocument::fromJson(ALine.toUtf8()).object(); }
 
 // One character wearing items the built-in table names otherwise or not at
 // all, and the writer's small game installation beside it.
@@ -59,7 +39,7 @@ protected:
 }  // namespace
 
 TEST_F(CliGame, ListAndInspectNameTheItemsAsTheGameDoes) {
-  const TRun list = RunCli({"list", SaveDir(), "--game", GameDir(), "--format", "json"});
+  const TCliRun list = RunCli({"list", SaveDir(), "--game", GameDir(), "--format", "json"});
   ASSERT_EQ(list.status, 0) << list.err.toStdString();
   ASSERT_EQ(Lines(list.out).size(), 1);
   const QJsonObject equipment = Json(Lines(list.out)[0])["equipment"].toObject();
@@ -67,7 +47,7 @@ TEST_F(CliGame, ListAndInspectNameTheItemsAsTheGameDoes) {
   EXPECT_EQ(equipment["Right Hand"].toString(), "Rusted Steel Sword") << "quality and style words";
   EXPECT_EQ(equipment["Relic"].toString(), "Ascension") << "named by its description";
 
-  const TRun inspect = RunCli({"inspect", "--game=" + GameDir(), FSaveFile});
+  const TCliRun inspect = RunCli({"inspect", "--game=" + GameDir(), FSaveFile});
   ASSERT_EQ(inspect.status, 0) << inspect.err.toStdString();
   const QJsonObject inspected = Json(Lines(inspect.out)[0])["equipment"].toObject();
   EXPECT_EQ(inspected["Head"].toObject()["text"].toString(), "Enlightening Leather Hood of Corrosion");
@@ -81,7 +61,7 @@ TEST_F(CliGame, AnItemNamesFileWinsOverTheGame) {
   WriteTextFileLines(names, {"Records/Items/GearHead/A01_Head001.dbr=Visor"});
   for (const QStringList& order : {QStringList{"--game", GameDir(), "--item-names", names},
                                    QStringList{"--item-names", names, "--game", GameDir()}}) {
-    const TRun run = RunCli(QStringList{"list", SaveDir(), "--format", "json"} + order);
+    const TCliRun run = RunCli(QStringList{"list", SaveDir(), "--format", "json"} + order);
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QJsonObject equipment = Json(Lines(run.out).value(0))["equipment"].toObject();
     EXPECT_EQ(equipment["Head"].toString(), "Enlightening Visor of Corrosion");
@@ -90,7 +70,7 @@ TEST_F(CliGame, AnItemNamesFileWinsOverTheGame) {
 }
 
 TEST_F(CliGame, NamesPrintsTheExtractedLines) {
-  const TRun run = RunCli({"names", "--game", GameDir()});
+  const TCliRun run = RunCli({"names", "--game", GameDir()});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_EQ(Lines(run.out), ExtractItemNames(GameDir()).Lines);
   EXPECT_TRUE(Lines(run.out).contains("records/items/gearweapons/swords1h/a01_sword001.dbr=Rusted Steel Sword"));
@@ -106,7 +86,7 @@ TEST_F(CliGame, UnreadableGameFilesAreAnErrorNotAListing) {
     SCOPED_TRACE(game.toStdString());
     for (const QStringList& args : {QStringList{"names", "--game", game}, QStringList{"list", SaveDir(), "--game", game},
                                     QStringList{"inspect", "--game", game, FSaveFile}}) {
-      const TRun run = RunCli(args);
+      const TCliRun run = RunCli(args);
       EXPECT_EQ(run.status, 1) << args.join(' ').toStdString();
       EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
       EXPECT_TRUE(run.err.startsWith("quillmark-cli: ")) << run.err.toStdString();
@@ -119,7 +99,7 @@ TEST(CliGameUsage, GameFolderMustBeGiven) {
   const QStringList cases[] = {{"names"}, {"names", "--game"}, {"names", "--game="}, {"names", "somewhere"},
                                {"list", "a", "--game"}, {"inspect", "--game"}, {"inspect", "x.gdc", "--game="}};
   for (const QStringList& args : cases) {
-    const TRun run = RunCli(args);
+    const TCliRun run = RunCli(args);
     EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(run.err.contains(QStringLiteral("usage:")));
   }

@@ -2,35 +2,15 @@
 // item names.
 #include "GatherTestSupport.h"
 
-#include "CliCommands.h"
+#include "CliRun.h"
 #include "DemoSaves.h"
 #include "UModels.h"
 
 #include <gtest/gtest.h>
 
-#include <QJsonDocument>
 #include <QJsonObject>
 
 namespace {
-
-struct TRun {
-  int status = -1;
-  QString out;
-  QString err;
-};
-
-TRun RunCli(const QStringList& AArgs) {
-  TRun run;
-  QTextStream out(&run.out);
-  QTextStream err(&run.err);
-  run.status = RunQuillmarkCli(AArgs, out, err);
-  FreeFinishedWorkers();
-  return run;
-}
-
-QStringList Lines(const QString& AText) { return AText.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-
-QJsonObject Json(const QString& ALine) { return QJsonDocument::fromJson(ALine.toUtf8()).object(); }
 
 const QByteArray HelmPath = "records/items/gearhead/a01_head001.dbr";
 
@@ -59,7 +39,7 @@ protected:
 }  // namespace
 
 TEST_F(CliGather, ListJsonCarriesTheEquipmentUnderTheGridKeys) {
-  const TRun run = RunCli({"list", SaveDir(), "--format", "json"});
+  const TCliRun run = RunCli({"list", SaveDir(), "--format", "json"});
   ASSERT_EQ(run.status, 0) << run.err.toStdString();
   const QStringList lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 1);
@@ -76,13 +56,13 @@ TEST_F(CliGather, ListJsonCarriesTheEquipmentUnderTheGridKeys) {
 TEST_F(CliGather, ItemNamesFileWinsOverBuiltInNamesForListAndInspect) {
   const QString names = NamesFile({"Records/Items/GearHead/A01_HEAD001.DBR=Iron Cap",
                                    "records/custom/offhand.dbr=Buckler"});
-  const TRun list = RunCli({"list", SaveDir(), "--item-names", names, "--format=json"});
+  const TCliRun list = RunCli({"list", SaveDir(), "--item-names", names, "--format=json"});
   ASSERT_EQ(list.status, 0) << list.err.toStdString();
   const QJsonObject equipment = Json(Lines(list.out).value(0))["equipment"].toObject();
   EXPECT_EQ(equipment["Head"].toString(), QStringLiteral("Enlightening Iron Cap of Corrosion"));
   EXPECT_EQ(equipment["Left Hand Alt"].toString(), QStringLiteral("Buckler"));
 
-  const TRun inspect = RunCli({"inspect", "--item-names=" + names, FSaveFile});
+  const TCliRun inspect = RunCli({"inspect", "--item-names=" + names, FSaveFile});
   ASSERT_EQ(inspect.status, 0) << inspect.err.toStdString();
   const QJsonObject inspected = Json(Lines(inspect.out).value(0))["equipment"].toObject();
   EXPECT_EQ(inspected["Head"].toObject()["base"].toString(), QString::fromLatin1(HelmPath));
@@ -90,7 +70,7 @@ TEST_F(CliGather, ItemNamesFileWinsOverBuiltInNamesForListAndInspect) {
   EXPECT_EQ(inspected["Relic"].toObject()["text"].toString(), QStringLiteral("Mildly Amusing Box"));
   EXPECT_EQ(inspected["Amulet"].toObject()["text"].toString(), QString());
 
-  const TRun plain = RunCli({"inspect", FSaveFile});
+  const TCliRun plain = RunCli({"inspect", FSaveFile});
   EXPECT_FALSE(Json(Lines(plain.out).value(0))["equipment"].toObject()["Head"].toObject().contains("text"));
 }
 
@@ -99,7 +79,7 @@ TEST_F(CliGather, AnUnreadableItemNamesFileOrAMissingValueStopsTheCommand) {
   for (const QStringList& args : {QStringList{"list", SaveDir(), "--item-names", missing},
                                   QStringList{"inspect", "--item-names", missing, FSaveFile}}) {
     SCOPED_TRACE(args.join(' ').toStdString());
-    const TRun run = RunCli(args);
+    const TCliRun run = RunCli(args);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.out.isEmpty());
     EXPECT_TRUE(run.err.contains(QStringLiteral("none.txt")));
@@ -109,7 +89,7 @@ TEST_F(CliGather, AnUnreadableItemNamesFileOrAMissingValueStopsTheCommand) {
 }
 
 TEST(CliGatherFolders, ListsTheDemoFolderAndTheRealSavesThroughTheWorkers) {
-  const TRun demo = RunCli({"list", QStringLiteral(QUILLMARK_SOURCE_DIR "/examples/save")});
+  const TCliRun demo = RunCli({"list", QStringLiteral(QUILLMARK_SOURCE_DIR "/examples/save")});
   EXPECT_EQ(demo.status, 0) << demo.err.toStdString();
   EXPECT_EQ(Lines(demo.out).size(), static_cast<qsizetype>(DemoSaves().size()) + 1);
 
@@ -120,7 +100,7 @@ TEST(CliGatherFolders, ListsTheDemoFolderAndTheRealSavesThroughTheWorkers) {
   for (const QString& file : files) {
     folders.AddSaveBytes(QStringLiteral("_") + QFileInfo(file).completeBaseName(), ReadFileBytes(real.filePath(file)));
   }
-  const TRun run = RunCli({"list", QFileInfo(folders.MainPath()).path(), "--format", "json"});
+  const TCliRun run = RunCli({"list", QFileInfo(folders.MainPath()).path(), "--format", "json"});
   EXPECT_EQ(run.status, 0) << run.err.toStdString();
   const QStringList lines = Lines(run.out);
   EXPECT_EQ(lines.size(), files.size());

@@ -5,10 +5,10 @@
 
 #include "../save/SaveTestSupport.h"
 
+#include "FinishedWorkers.h"
 #include "GdcWriter.h"
 #include "TextFile.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -54,7 +54,3 @@ inline TGdcSave NamedSave(const QString& AName) {
   save.Name = AName;
   return save;
 }
-
-// Frees the workers that have finished: they delete themselves later, and
-// the tests run no event loop that would get to it.
-inline void FreeFinishedWorkers() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "GeneralError.h"
+#include "ErrorRecorders.h"
+#include "QStringPrinting.h"
 #include "QZ_DelimitedListBox.h"
 
 #include <QApplication>
@@ -15,10 +16,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 #include <memory>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QString& AText, std::ostream* AStream) { *AStream << '"' << AText.toStdString() << '"'; }
 
 inline const QChar kThorn(u'\u00FE');
 // Fonts shipped with Debian, so text widths are the same on every test run.
@@ -205,18 +203,4 @@ public:
   QLineEdit* Edit;
   TRecordingListBox* List;
   bool Active = false;
-};
-
-// Records what reaches the general error report.
-class TGeneralErrorRecorder {
-public:
-  TGeneralErrorRecorder()
-      : FPrevious(SetGeneralErrorHandler([this](const QString& AMessage) { Messages << AMessage; })) {}
-  ~TGeneralErrorRecorder() { SetGeneralErrorHandler(std::move(FPrevious)); }
-  TGeneralErrorRecorder(const TGeneralErrorRecorder&) = delete;
-  TGeneralErrorRecorder& operator=(const TGeneralErrorRecorder&) = delete;
-  QStringList Messages;
-
-private:
-  GeneralErrorHandler FPrevious;
 };

@@ -273,7 +273,7 @@ TEST(ListBoxSelection, FocusLeavingForAnotherControlRaisesExit) {
 TEST(ListBoxSelection, AnErrorInAHandlerGoesToTheGeneralErrorReport) {
   TListWindow window = NumberedWindow();
   ASSERT_TRUE(window.Active);
-  TGeneralErrorRecorder errors;
+  TGeneralErrors errors;
   window.List->OnClick = [](TDelimitedListBox*) { throw EListError(QStringLiteral("handler failed")); };
   window.Click(3);
   window.Key(Qt::Key_Down);

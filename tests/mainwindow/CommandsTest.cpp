@@ -132,8 +132,8 @@ TEST_F(MainWindowTest, SavePathThatCannotBeStoredEndsTheProgramBeforeAnyRefresh)
   Dialogs.Folders = {FSaves.path()};
   Start();
 
-  ASSERT_EQ(Fatal.Messages.size(), 1);
-  EXPECT_TRUE(Fatal.Messages[0].startsWith("Unable to process INI file\r\n" + IniFile() + "\r\n\r\n"));
+  ASSERT_EQ(Fatal.Messages().size(), 1);
+  EXPECT_TRUE(Fatal.Messages()[0].startsWith("Unable to process INI file\r\n" + IniFile() + "\r\n\r\n"));
   EXPECT_EQ(List().RowCount(), 0);
   EXPECT_FALSE(QFileInfo::exists(NotesPath() + "Collections.ini")) << "start-up stops at the report";
 }

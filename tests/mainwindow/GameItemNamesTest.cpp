@@ -27,7 +27,7 @@ protected:
     QDir().mkpath(ASaveDir + "/main/_Wren");
     WriteGdcFile(ASaveDir + "/main/_Wren/player.gdc", save);
   }
-  QString HomePath(const QString& ARelative) const { return FHome.filePath(ARelative); }
+  QString HomePath(const QString& ARelative) const { return FHome.FilePath(ARelative); }
   // Writes the writer's small installation; returns the folder as the window names it.
   QString WriteGame(const QString& AFolder) const {
     SampleGameInstallation().Write(AFolder);
@@ -125,7 +125,7 @@ TEST_F(GameItemNamesTest, DamagedDatabaseKeepsTheBuiltInNamesAndIsReportedOnce) 
   EXPECT_EQ(WrenEquipment(), NamedByTheBuiltInTable);
   EXPECT_EQ(Dialogs.Shown.size(), 2u) << "the warning and the picker";
   EXPECT_FALSE(window.Ended());
-  EXPECT_TRUE(Fatal.Messages.isEmpty());
+  EXPECT_TRUE(Fatal.Messages().isEmpty());
   EXPECT_TRUE(GeneralErrors.Messages.isEmpty());
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
 #include "DialogSeam.h"
-#include "FatalError.h"
+#include "ErrorRecorders.h"
 #include "GdcWriter.h"
-#include "GeneralError.h"
 #include "IniFile.h"
+#include "QStringPrinting.h"
 #include "QZ_DelimitedListBox.h"
 #include "QZ_ValueListEditor.h"
+#include "TemporaryHome.h"
 #include "TextFile.h"
 #include "UMain.h"
 
@@ -24,10 +25,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
 #include <vector>
-
-inline void PrintTo(const QString& AText, std::ostream* AStream) { *AStream << '"' << AText.toStdString() << '"'; }
 
 // What a dialog looked like when the program showed it.
 struct TShownDialog {
@@ -96,32 +94,6 @@ private:
   ScopedDialogHandler FHandler;
 };
 
-// Records the fatal-error reports ("Unable to process ...") instead of
-// ending the program.
-class TFatalReports {
-public:
-  TFatalReports() : FPrevious(SetFatalErrorHandler([this](const QString& AMessage) { Messages << AMessage; })) {}
-  ~TFatalReports() { SetFatalErrorHandler(std::move(FPrevious)); }
-  TFatalReports(const TFatalReports&) = delete;
-  TFatalReports& operator=(const TFatalReports&) = delete;
-  QStringList Messages;
-
-private:
-  FatalErrorHandler FPrevious;
-};
-
-class TGeneralErrors {
-public:
-  TGeneralErrors() : FPrevious(SetGeneralErrorHandler([this](const QString& AMessage) { Messages << AMessage; })) {}
-  ~TGeneralErrors() { SetGeneralErrorHandler(std::move(FPrevious)); }
-  TGeneralErrors(const TGeneralErrors&) = delete;
-  TGeneralErrors& operator=(const TGeneralErrors&) = delete;
-  QStringList Messages;
-
-private:
-  GeneralErrorHandler FPrevious;
-};
-
 inline const QChar kThorn(u'\u00FE');
 
 // A program folder (settings file, Notes), a save directory and a home folder
@@ -162,10 +134,14 @@ protected:
   }
   void ChooseSaveDir() const { WriteSetting(QStringLiteral("PATHS"), QStringLiteral("GD Save Path"), SaveDir()); }
 
+  // Creates the window on the program folder and the temporary home folder.
+  void CreateWindow() {
+    Window = std::make_unique<TFMain>(ProgramFile());
+    FHome.UseAsHomeOf(*Window);
+  }
   // Creates the window, shows it and waits until its start-up has run.
   TFMain& Start() {
-    Window = std::make_unique<TFMain>(ProgramFile());
-    Window->SetGameSearchPlaces(UsualGameSearchPlaces(TGamePlatform::Linux, FHome.path()));
+    CreateWindow();
     Window->show();
     Window->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(Window.get()));
@@ -228,7 +204,7 @@ protected:
 
   QTemporaryDir FProgram;
   QTemporaryDir FSaves;
-  QTemporaryDir FHome;
+  TTemporaryHome FHome;
   TFatalReports Fatal;
   TGeneralErrors GeneralErrors;
   TDialogAnswers Dialogs;

@@ -140,9 +140,9 @@ TEST_F(NotesTest, UnreadableNoteEndsTheProgramAndNothingIsWrittenOverIt) {
   QDir().mkpath(NoteFile("Bob"));  // a folder where the note should be
   ClickRow("Bob");
 
-  ASSERT_EQ(Fatal.Messages.size(), 1);
-  EXPECT_TRUE(Fatal.Messages[0].startsWith("Unable to process NOTES file\r\n" + NoteFile("Bob") + "\r\n\r\n"))
-      << Fatal.Messages[0].toStdString();
+  ASSERT_EQ(Fatal.Messages().size(), 1);
+  EXPECT_TRUE(Fatal.Messages()[0].startsWith("Unable to process NOTES file\r\n" + NoteFile("Bob") + "\r\n\r\n"))
+      << Fatal.Messages()[0].toStdString();
   EXPECT_TRUE(Window->Ended());
   EXPECT_EQ(Memo().toPlainText(), "");
 
@@ -162,7 +162,7 @@ TEST_F(NotesTest, NoteThatCannotBeWrittenEndsTheProgram) {
   Memo().setFocus(Qt::MouseFocusReason);
   ClickRow("Bob");
 
-  ASSERT_EQ(Fatal.Messages.size(), 1);
-  EXPECT_TRUE(Fatal.Messages[0].startsWith("Unable to process NOTES file\r\n" + NoteFile("Ann") + "\r\n\r\n"));
+  ASSERT_EQ(Fatal.Messages().size(), 1);
+  EXPECT_TRUE(Fatal.Messages()[0].startsWith("Unable to process NOTES file\r\n" + NoteFile("Ann") + "\r\n\r\n"));
   EXPECT_EQ(NoteHeader(), "Ann - Notes") << "the new row is not shown once the program ends";
 }

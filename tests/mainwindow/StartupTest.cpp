@@ -59,7 +59,7 @@ TEST_F(MainWindowTest, CancelledPickerLeavesNoSaveDirectoryAndAnEmptyList) {
   EXPECT_EQ(Control<QLabel>("lbSavePath").text(), window.SavePath());
   EXPECT_EQ(List().RowCount(), 0);
   EXPECT_EQ(Setting("PATHS", "GD Save Path"), "<absent>");
-  EXPECT_TRUE(Fatal.Messages.isEmpty());
+  EXPECT_TRUE(Fatal.Messages().isEmpty());
 }
 
 TEST_F(MainWindowTest, ChosenSaveDirectoryIsRefreshedWithoutAsking) {
@@ -130,9 +130,9 @@ TEST_F(MainWindowTest, SettingsFileThatCannotBeWrittenEndsTheProgramOnClose) {
   TFMain& window = Start();
   window.close();
 
-  ASSERT_EQ(Fatal.Messages.size(), 1);
-  EXPECT_TRUE(Fatal.Messages[0].startsWith("Unable to process INI file\r\n" + IniFile() + "\r\n\r\n"))
-      << Fatal.Messages[0].toStdString();
+  ASSERT_EQ(Fatal.Messages().size(), 1);
+  EXPECT_TRUE(Fatal.Messages()[0].startsWith("Unable to process INI file\r\n" + IniFile() + "\r\n\r\n"))
+      << Fatal.Messages()[0].toStdString();
   EXPECT_TRUE(window.Ended());
 }
 
@@ -225,7 +225,7 @@ TEST_F(MainWindowTest, ClosingBeforeStartUpHasRunKeepsTheStoredSizes) {
   ChooseSaveDir();
   WriteSetting("NOTES", "Notes Width", "700");
   const QByteArray settings = ReadFileBytes(IniFile());
-  Window = std::make_unique<TFMain>(ProgramFile());
+  CreateWindow();
   Window->show();
   Window->close();
   QTest::qWait(0);

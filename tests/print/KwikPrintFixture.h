@@ -1,14 +1,11 @@
 #pragma once
 
+#include "QStringPrinting.h"
 #include "QZ_KwikPrint.h"
 #include "QZ_RecordingPrintBackend.h"
 
 #include <gtest/gtest.h>
 #include <memory>
-#include <ostream>
-
-// Readable failure messages for texts and lists of texts.
-inline void PrintTo(const QString& AText, std::ostream* AStream) { *AStream << '"' << AText.toStdString() << '"'; }
 
 // A page printer on a recording backend: Letter paper at 300 dpi whose
 // printable area starts 30 px from the left and 45 px from the top of the

@@ -1,7 +1,7 @@
 // quillmark-cli's commands: output formats and exit statuses.
 #include "SaveTestSupport.h"
 
-#include "CliCommands.h"
+#include "CliRun.h"
 #include "DemoSaves.h"
 #include "GdcWriter.h"
 #include "TextFile.h"
@@ -9,34 +9,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
 
 namespace {
-
-struct TRun {
-  int status = -1;
-  QString out;
-  QString err;
-};
-
-TRun RunCli(const QStringList& args) {
-  TRun run;
-  QTextStream out(&run.out);
-  QTextStream err(&run.err);
-  run.status = RunQuillmarkCli(args, out, err);
-  return run;
-}
-
-QStringList Lines(const QString& text) { return text.split(QLatin1Char('\n'), Qt::SkipEmptyParts); }
-
-QJsonObject Json(const QString& line) {
-  QJsonParseError error{};
-  const QJsonDocument document = QJsonDocument::fromJson(line.toUtf8(), &error);
-  EXPECT_EQ(error.error, QJsonParseError::NoError) << line.toStdString();
-  return document.object();
-}
 
 // A save directory with the demo characters plus, optionally, a broken one.
 class CliSaveDir : public testing::Test {
@@ -55,7 +31,7 @@ protected:
 }  // namespace
 
 TEST_F(CliSaveDir, ListJsonHasOneObjectPerCharacterWithNumbersAsNumbers) {
-  const TRun run = RunCli({"list", Path(), "--format", "json"});
+  const TCliRun run = RunCli({"list", Path(), "--format", "json"});
   EXPECT_EQ(run.status, 0) << run.err.toStdString();
   const QStringList lines = Lines(run.out);
   ASSERT_EQ(lines.size(), static_cast<qsizetype>(DemoSaves().size()));
@@ -73,7 +49,7 @@ TEST_F(CliSaveDir, ListJsonHasOneObjectPerCharacterWithNumbersAsNumbers) {
 }
 
 TEST_F(CliSaveDir, ListTableAndCsvShowTheColumns) {
-  const TRun table = RunCli({"list", Path()});
+  const TCliRun table = RunCli({"list", Path()});
   EXPECT_EQ(table.status, 0);
   const QStringList rows = Lines(table.out);
   ASSERT_EQ(rows.size(), static_cast<qsizetype>(DemoSaves().size()) + 1);
@@ -91,7 +67,7 @@ TEST_F(CliSaveDir, ListTableAndCsvShowTheColumns) {
     save.Name = QStringLiteral("Smith, \"Jr\"");
     return WriteGdc(save);
   }());
-  const TRun csv = RunCli({"list", Path(), "--format=csv"});
+  const TCliRun csv = RunCli({"list", Path(), "--format=csv"});
   EXPECT_EQ(csv.status, 0);
   EXPECT_TRUE(csv.out.startsWith(QStringLiteral("Name,Title,Level,Sex,Class 1,Class 2,Iron,Devotions,Difficulty,Hardcore\r\n")));
   EXPECT_TRUE(csv.out.contains(QStringLiteral("\r\n\"Smith, \"\"Jr\"\"\",Blademaster,50,Male,")));
@@ -102,7 +78,7 @@ TEST_F(CliSaveDir, ListSkipsCharactersThatFailAndExitsNonZero) {
   broken.HeaderChecksum = 1;
   const QString brokenPath = AddSave(QStringLiteral("_Broken"), WriteGdc(broken));
   const QString shortPath = AddSave(QStringLiteral("_Short"), QByteArray("ab"));
-  const TRun run = RunCli({"list", Path(), "--format", "json"});
+  const TCliRun run = RunCli({"list", Path(), "--format", "json"});
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(Lines(run.out).size(), static_cast<qsizetype>(DemoSaves().size()));
   EXPECT_TRUE(run.err.contains(brokenPath + QStringLiteral(": Invalid header checksum")));
@@ -119,7 +95,7 @@ TEST_F(CliSaveDir, InspectReportsEachFileAndCarriesOnAfterErrors) {
   const QString bad = AddSave(QStringLiteral("_Bad"), WriteGdc(save));
   const QString missing = QDir(Path()).filePath(QStringLiteral("main/_None/player.gdc"));
 
-  const TRun run = RunCli({"inspect", good, bad, missing});
+  const TCliRun run = RunCli({"inspect", good, bad, missing});
   EXPECT_EQ(run.status, 1);
   const QStringList lines = Lines(run.out);
   ASSERT_EQ(lines.size(), 3);
@@ -151,12 +127,12 @@ TEST(Cli, UsageErrorsExitWithTwo) {
                                {"list", "a", "--format", "xml"}, {"list", "a", "--format"}};
   for (const QStringList& args : cases) {
     SCOPED_TRACE(args.join(' ').toStdString());
-    const TRun run = RunCli(args);
+    const TCliRun run = RunCli(args);
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.contains(QStringLiteral("usage:")));
   }
   QTemporaryDir empty;
-  const TRun noMain = RunCli({"list", empty.path()});
+  const TCliRun noMain = RunCli({"list", empty.path()});
   EXPECT_EQ(noMain.status, 1);
   EXPECT_TRUE(noMain.out.isEmpty());
 }
@@ -167,7 +143,7 @@ TEST(Cli, JsonTextsAreEscaped) {
   save.Name = QStringLiteral("a\"b\\c\td") + QChar(0x01) + QChar(0xD800) + QStringLiteral("é");
   const QString path = dir.filePath(QStringLiteral("player.gdc"));
   WriteGdcFile(path, save);
-  const TRun run = RunCli({"inspect", path});
+  const TCliRun run = RunCli({"inspect", path});
   ASSERT_EQ(run.status, 0);
   EXPECT_TRUE(run.out.contains(QStringLiteral("\"name\":\"a\\\"b\\\\c\\td\\u0001\\ud800é\"")));
   EXPECT_FALSE(Json(Lines(run.out)[0]).isEmpty());

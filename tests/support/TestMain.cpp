@@ -1,5 +1,7 @@
-// Entry point of the test executables: a Qt application object for the
-// tests' lifetime, then every GoogleTest case.
+// Entry point of the test executables: temporary user folders and a Qt
+// application object for the tests' lifetime, then every GoogleTest case.
+#include "TemporaryUserFolders.h"
+
 #include <gtest/gtest.h>
 
 #ifdef QUILLMARK_TEST_GUI
@@ -13,6 +15,7 @@ using TestApplication = QCoreApplication;
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                    : qgetenv("QT_QPA_PLATFORM"));
+  const TTemporaryUserFolders userFolders;
   TestApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();

@@ -4,5 +4,5 @@
 
 #include <ostream>
 
-// Failure messages show texts as text.
+// GoogleTest failure messages show texts as quoted text.
 inline void PrintTo(const QString& AText, std::ostream* AStream) { *AStream << '"' << AText.toStdString() << '"'; }
