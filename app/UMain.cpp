@@ -7,6 +7,7 @@
 #include "FileNames.h"
 #include "GeneralError.h"
 #include "ItemNameCache.h"
+#include "QZ_BusyCursor.h"
 #include "QZ_DelimitedListBox.h"
 #include "QZ_Dialog.h"
 #include "QZ_Editor.h"
@@ -21,7 +22,6 @@
 #include "UMainSettings.h"
 #include "UNoteFiles.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -99,15 +99,6 @@ const char* const kAskForSavePathText =
     "\r\n"
     "If you use Steam cloud saving the files will be in somewhere like\r\n"
     "C:\\Program Files (x86)\\Steam\\userdata\\<folder of numbers>\\219990\\remote\\save";
-
-// The busy cursor for the lifetime of the object.
-class TBusyCursor {
-public:
-  TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-  TBusyCursor(const TBusyCursor&) = delete;
-  TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 // An update bracket of a string list that is closed however the scope ends.
 class TUpdateBracket {

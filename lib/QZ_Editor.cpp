@@ -1,11 +1,11 @@
 #include "QZ_Editor.h"
 
 #include "DialogSeam.h"
+#include "QZ_BusyCursor.h"
 #include "QZ_EditorForm.h"
 #include "TextCompare.h"
 #include "TextFile.h"
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
 
@@ -15,15 +15,6 @@ QPointer<TEditTextForm>& OpenForm() {
   static QPointer<TEditTextForm> form;
   return form;
 }
-
-// The busy cursor for the lifetime of the object.
-class TBusyCursor {
-public:
-  TBusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-  TBusyCursor(const TBusyCursor&) = delete;
-  TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 }  // namespace
 
