@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Shows the characters of the bundled demo save folder: in the program's
-# window when a display is available, otherwise as a printed list.
+# Prints the characters of the bundled demo save folder, then, when a display
+# is available, opens the program's window on them.
 set -euo pipefail
 BUILD=$1
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 SAVES="$ROOT/examples/save"
 
+"$BUILD/tools/quillmark-cli" list "$SAVES"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  exec "$BUILD/tools/quillmark-cli" list "$SAVES"
+  exit 0
 fi
 
 # The window keeps its settings beside the program. A settings file that
