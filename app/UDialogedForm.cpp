@@ -1,7 +1,7 @@
 #include "UDialogedForm.h"
 
-#include <QGuiApplication>
-#include <QScreen>
+#include "QZ_CentreOnScreen.h"
+
 #include <QShowEvent>
 
 TDialogedForm::TDialogedForm(QObject* AOwner, QWidget* AParent)
@@ -19,20 +19,12 @@ void TDialogedForm::SetFixedClientSize(int AWidth, int AHeight) { setFixedSize(A
 void TDialogedForm::SetWindowWidth(int AWidth) {
   const int frameExtra = frameGeometry().width() - width();
   setFixedSize(AWidth - frameExtra, height());
-  CentreOnScreen();
-}
-
-void TDialogedForm::CentreOnScreen() {
-  const QScreen* target = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-  if (target == nullptr) return;
-  QRect frame = frameGeometry();
-  frame.moveCenter(target->availableGeometry().center());
-  move(frame.topLeft());
+  CentreOnItsScreen(*this);
 }
 
 void TDialogedForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (event->spontaneous()) return;  // restored by the window system, not shown by us
-  CentreOnScreen();
+  CentreOnItsScreen(*this);
   FormShow();
 }

@@ -24,7 +24,6 @@ protected:
   // Sets the outer window width (frame included, as far as the window
   // system reports one) and centres the window on the screen again.
   void SetWindowWidth(int AWidth);
-  void CentreOnScreen();
 
   virtual void FormShow() {}
 

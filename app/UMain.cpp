@@ -8,6 +8,7 @@
 #include "GeneralError.h"
 #include "ItemNameCache.h"
 #include "QZ_BusyCursor.h"
+#include "QZ_CentreOnScreen.h"
 #include "QZ_DelimitedListBox.h"
 #include "QZ_Dialog.h"
 #include "QZ_Editor.h"
@@ -99,18 +100,6 @@ const char* const kAskForSavePathText =
     "\r\n"
     "If you use Steam cloud saving the files will be in somewhere like\r\n"
     "C:\\Program Files (x86)\\Steam\\userdata\\<folder of numbers>\\219990\\remote\\save";
-
-// An update bracket of a string list that is closed however the scope ends.
-class TUpdateBracket {
-public:
-  explicit TUpdateBracket(TStringList& AList) : FList(AList) { FList.BeginUpdate(); }
-  ~TUpdateBracket() { FList.EndUpdate(); }
-  TUpdateBracket(const TUpdateBracket&) = delete;
-  TUpdateBracket& operator=(const TUpdateBracket&) = delete;
-
-private:
-  TStringList& FList;
-};
 
 QLabel* MakeHeading(const QString& ACaption, QWidget* AParent) {
   auto* heading = new QLabel(ACaption, AParent);
@@ -408,11 +397,7 @@ void TFMain::ReadSettings() {
 void TFMain::ApplyWindowSize(const QSize& AOuterSize) {
   FFrameExtra = frameGeometry().size() - geometry().size();
   resize(AOuterSize - FFrameExtra);
-  if (const QScreen* target = screen()) {
-    QRect frame = frameGeometry();
-    frame.moveCenter(target->availableGeometry().center());
-    move(frame.topLeft());
-  }
+  CentreOnItsScreen(*this);
 }
 
 QSize TFMain::OuterSize() const { return size() + FFrameExtra; }
@@ -458,12 +443,13 @@ void TFMain::WriteCloseSettings() {
 
 // ---------------------------------------------------------------- buttons
 
-bool TFMain::PickSaveFolder(QString& AFolder) {
-  QFileDialog picker(this, QStringLiteral("Select the GRIM DAWN Save Directory"));
-  picker.setObjectName(QStringLiteral("SaveFolderPicker"));
+// Asks for a folder with the folder picker; false when none was chosen.
+bool TFMain::PickFolder(const QString& ATitle, const QString& APickerName, const QString& AStart, QString& AFolder) {
+  QFileDialog picker(this, ATitle);
+  picker.setObjectName(APickerName);
   picker.setFileMode(QFileDialog::Directory);
   picker.setOption(QFileDialog::ShowDirsOnly, true);
-  picker.setDirectory(SaveFolderPickerStart());
+  picker.setDirectory(AStart);
   if (DialogSeam::Exec(picker) != QDialog::Accepted) return false;
   const QStringList chosen = picker.selectedFiles();
   if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
@@ -474,7 +460,9 @@ bool TFMain::PickSaveFolder(QString& AFolder) {
 void TFMain::btnPathClick() {
   if (FRefreshing) return;
   QString folder;
-  if (!PickSaveFolder(folder)) return;
+  if (!PickFolder(QStringLiteral("Select the GRIM DAWN Save Directory"), QStringLiteral("SaveFolderPicker"),
+                  SaveFolderPickerStart(), folder))
+    return;
   FSavePath = IncludeTrailingPathDelimiter(folder);
   lbSavePath->setText(FSavePath);
   try {
@@ -503,25 +491,14 @@ QString TFMain::SaveFolderPickerStart() const {
   return suggested.isEmpty() ? FSavePath : suggested;
 }
 
-bool TFMain::PickGameFolder(QString& AFolder) {
-  QFileDialog picker(this, QStringLiteral("Select the GRIM DAWN Game Folder"));
-  picker.setObjectName(QStringLiteral("GameFolderPicker"));
-  picker.setFileMode(QFileDialog::Directory);
-  picker.setOption(QFileDialog::ShowDirsOnly, true);
-  picker.setDirectory(FGameFolder.isEmpty() ? FGameSearchPlaces.Home : FGameFolder);
-  if (DialogSeam::Exec(picker) != QDialog::Accepted) return false;
-  const QStringList chosen = picker.selectedFiles();
-  if (chosen.isEmpty() || chosen.first().isEmpty()) return false;
-  AFolder = QDir::toNativeSeparators(chosen.first());
-  return true;
-}
-
 // The chosen folder is stored and its names replace those in use; the list
 // is refreshed so the equipment is named anew.
 void TFMain::btnGameFolderClick() {
   if (FRefreshing) return;
   QString folder;
-  if (!PickGameFolder(folder)) return;
+  if (!PickFolder(QStringLiteral("Select the GRIM DAWN Game Folder"), QStringLiteral("GameFolderPicker"),
+                  FGameFolder.isEmpty() ? FGameSearchPlaces.Home : FGameFolder, folder))
+    return;
   FChosenGameFolder = folder;
   try {
     TMainSettings(FIniFile).WriteGameFolder(folder);
@@ -665,7 +642,7 @@ void TFMain::FillCharacterList() {
   // A character whose worker failed has no row; the failures are not shown.
   if (!FItems) FItems = std::make_unique<TItemNames>();
   TGatherResult gathered = GatherCharacters(FMainPath, FNotesPath, *FItems);
-  TUpdateBracket bracket(dlbChars->Items());
+  TUpdateScope update(dlbChars->Items());
   for (TGatheredCharacter& character : gathered.Characters) {
     dlbChars->Items().AddObject(character.Row, character.Equipment.release());
   }

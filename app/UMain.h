@@ -131,7 +131,6 @@ private:
   // Steps of the refresh.
   void FreeRowObjects();
   void FillCharacterList();
-  bool PickSaveFolder(QString& AFolder);
   QString SaveFolderPickerStart() const;
 
   // Item names from the game.
@@ -139,10 +138,10 @@ private:
   void LoadItemNames(const QString& AGameFolder);
   void ReportUnreadableGame(const QString& AGameFolder, const QStringList& AProblems);
   void ShowItemNameSource();
-  bool PickGameFolder(QString& AFolder);
 
   void ShowEquipmentOf(int ARow);
   void RunDialogWindow(QDialog& AWindow);
+  bool PickFolder(const QString& ATitle, const QString& APickerName, const QString& AStart, QString& AFolder);
 
   // Runs a handler: a fatal report ends it quietly, any other error goes to
   // the general error report; nothing runs once the program is ending.

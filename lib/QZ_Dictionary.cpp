@@ -76,18 +76,6 @@ QString ContractionSuffix(const QString& AWord, qsizetype AApostrophe) {
   return suffix;
 }
 
-// Holds a list's change notifications until the scope ends.
-class TUpdateScope {
-public:
-  explicit TUpdateScope(TStringList& AList) : FList(AList) { FList.BeginUpdate(); }
-  ~TUpdateScope() { FList.EndUpdate(); }
-  TUpdateScope(const TUpdateScope&) = delete;
-  TUpdateScope& operator=(const TUpdateScope&) = delete;
-
-private:
-  TStringList& FList;
-};
-
 // The lines in ascending order without regard to case, each once; of equal
 // lines the first one read is kept. Sorting once keeps a long or badly
 // ordered file from costing one list insertion per line.

@@ -3,6 +3,7 @@
 #include "DialogSeam.h"
 #include "Errors.h"
 #include "GeneralError.h"
+#include "QZ_CentreOnScreen.h"
 #include "QZ_Dialog.h"
 #include "QZ_EditorImages.h"
 #include "QZ_FindDialog.h"
@@ -22,7 +23,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QStatusBar>
 #include <QTemporaryFile>
 #include <QTextBlock>
@@ -460,16 +460,8 @@ void TEditTextForm::showEvent(QShowEvent* event) {
   // system keeps its text.
   if (event->spontaneous() || FFormShown) return;
   FFormShown = true;
-  CentreOnScreen();
+  CentreOnItsScreen(*this);
   FormShow();
-}
-
-void TEditTextForm::CentreOnScreen() {
-  const QScreen* target = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-  if (target == nullptr) return;
-  QRect frame = frameGeometry();
-  frame.moveCenter(target->availableGeometry().center());
-  move(frame.topLeft());
 }
 
 void TEditTextForm::closeEvent(QCloseEvent* event) {

@@ -165,7 +165,6 @@ private:
   void SetMemoLines(const QStringList& ALines);
   void ShowCaption();
   void MarkSaved();
-  void CentreOnScreen();
   bool WriteText(const QString& AFileName);
   // The unsaved-changes prompt; false when changes would be dropped although
   // the user asked to save them (the save failed, was cancelled or is not offered).

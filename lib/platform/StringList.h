@@ -125,5 +125,17 @@ private:
   std::function<void()> FOnChange;
 };
 
+// Holds a list's change notifications until the scope ends, however it ends.
+class TUpdateScope {
+public:
+  explicit TUpdateScope(TStringList& AList) : FList(AList) { FList.BeginUpdate(); }
+  ~TUpdateScope() { FList.EndUpdate(); }
+  TUpdateScope(const TUpdateScope&) = delete;
+  TUpdateScope& operator=(const TUpdateScope&) = delete;
+
+private:
+  TStringList& FList;
+};
+
 // Splits a text into lines at CR LF, LF or CR; a final break adds no empty line.
 QStringList SplitLines(const QString& text);
