@@ -371,7 +371,6 @@ void TFMain::FormShow() {
   QDir().mkpath(QFileInfo(FIniFile).path());
   ReadSettings();
   LoadItemNames(GameFolderToUse());
-  FMainPath = FSavePath + QStringLiteral("main") + PathDelimiter();
   if (FSavePath == TMainSettings::NoSavePath()) {
     AskForSavePath();
   } else {
@@ -381,6 +380,8 @@ void TFMain::FormShow() {
   if (!QFileInfo::exists(FCollectionsFile)) CreateDefaultCollections(FCollectionsFile);
   dlbCharsClick();
 }
+
+QString TFMain::MainPath() const { return FSavePath + QStringLiteral("main") + PathDelimiter(); }
 
 void TFMain::ReadSettings() {
   const TMainSettings settings(FIniFile);
@@ -431,14 +432,21 @@ void TFMain::FormClose() {
   FItems.reset();
 }
 
-void TFMain::WriteCloseSettings() {
+// Writes to the settings file; a failed write is a fatal report.
+void TFMain::WriteSettings(const std::function<void(TMainSettings&)>& AWrite) {
   TMainSettings settings(FIniFile);
   try {
-    settings.WriteFormSize(OuterSize());
-    settings.WriteNotesEditorSize(NotesEditorSize());
+    AWrite(settings);
   } catch (const EError& error) {
     FatalFileError(QStringLiteral("INI"), FIniFile, error.Message());
   }
+}
+
+void TFMain::WriteCloseSettings() {
+  WriteSettings([this](TMainSettings& settings) {
+    settings.WriteFormSize(OuterSize());
+    settings.WriteNotesEditorSize(NotesEditorSize());
+  });
 }
 
 // ---------------------------------------------------------------- buttons
@@ -465,12 +473,7 @@ void TFMain::btnPathClick() {
     return;
   FSavePath = IncludeTrailingPathDelimiter(folder);
   lbSavePath->setText(FSavePath);
-  try {
-    TMainSettings(FIniFile).WriteSavePath(FSavePath);
-  } catch (const EError& error) {
-    FatalFileError(QStringLiteral("INI"), FIniFile, error.Message());
-  }
-  FMainPath = FSavePath + QStringLiteral("main") + PathDelimiter();
+  WriteSettings([this](TMainSettings& settings) { settings.WriteSavePath(FSavePath); });
   // A save folder inside the game's Proton prefix can show where the game is.
   if (FGameFolder.isEmpty()) {
     const QString gameFolder = GameFolderToUse();
@@ -500,11 +503,7 @@ void TFMain::btnGameFolderClick() {
                   FGameFolder.isEmpty() ? FGameSearchPlaces.Home : FGameFolder, folder))
     return;
   FChosenGameFolder = folder;
-  try {
-    TMainSettings(FIniFile).WriteGameFolder(folder);
-  } catch (const EError& error) {
-    FatalFileError(QStringLiteral("INI"), FIniFile, error.Message());
-  }
+  WriteSettings([&folder](TMainSettings& settings) { settings.WriteGameFolder(folder); });
   LoadItemNames(folder);
   btnRefreshClick();
 }
@@ -641,7 +640,7 @@ void TFMain::RefreshCharacters() {
 void TFMain::FillCharacterList() {
   // A character whose worker failed has no row; the failures are not shown.
   if (!FItems) FItems = std::make_unique<TItemNames>();
-  TGatherResult gathered = GatherCharacters(FMainPath, FNotesPath, *FItems);
+  TGatherResult gathered = GatherCharacters(MainPath(), FNotesPath, *FItems);
   TUpdateScope update(dlbChars->Items());
   for (TGatheredCharacter& character : gathered.Characters) {
     dlbChars->Items().AddObject(character.Row, character.Equipment.release());

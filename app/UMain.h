@@ -18,6 +18,7 @@ class QShowEvent;
 class QDialog;
 class TDelimitedListBox;
 class TEditText;
+class TMainSettings;
 class TItemNames;
 class TValueListEditor;
 struct TFileLocations;
@@ -86,7 +87,8 @@ public:
   // A fatal error was reported; the window no longer writes files.
   bool Ended() const { return FEnded; }
   const QString& SavePath() const { return FSavePath; }
-  const QString& MainPath() const { return FMainPath; }
+  // The folder of the character folders below the save directory.
+  QString MainPath() const;
   const QString& NotesPath() const { return FNotesPath; }
   const QString& IniFile() const { return FIniFile; }
   const QString& CollectionsFile() const { return FCollectionsFile; }
@@ -106,7 +108,6 @@ public:
   TDelimitedListBox* CharacterList() const { return dlbChars; }
   QPlainTextEdit* NotesMemo() const { return meNotes; }
   TValueListEditor* EquipmentGrid() const { return veEquipment; }
-  TEditText* NotesEditor() const { return etNotes; }
 
 protected:
   void showEvent(QShowEvent* AEvent) override;
@@ -126,6 +127,7 @@ private:
   void ApplyWindowSize(const QSize& AOuterSize);
   QSize OuterSize() const;
   void FormClose();
+  void WriteSettings(const std::function<void(TMainSettings&)>& AWrite);
   void WriteCloseSettings();
 
   // Steps of the refresh.
@@ -175,7 +177,6 @@ private:
   QString FSavePath;
   QString FIniFile;
   QString FNotesPath;
-  QString FMainPath;
   QString FCollectionsFile;
   QString FLinkFile;
   std::unique_ptr<TItemNames> FItems;

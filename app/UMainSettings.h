@@ -19,7 +19,6 @@ class TMainSettings {
 public:
   explicit TMainSettings(QString AFileName) : FIni(std::move(AFileName)) {}
 
-  const QString& FileName() const { return FIni.FileName(); }
 
   // The value that stands for "no save directory chosen yet": "c:" and the
   // path separator. Compared exactly, letter case included.

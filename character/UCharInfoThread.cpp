@@ -25,12 +25,7 @@ QString OnOneLine(QString text) {
 }  // namespace
 
 QString CharacterRowString(const TCharacter& ACharacter) {
-  const TCharacterRow row = MakeCharacterRow(ACharacter);
-  const QStringList fields = {row.Name,   row.Title,  QString::number(row.Level),
-                              row.Sex,    row.Class1, row.Class2,
-                              QString::number(row.Iron), QString::number(row.Devotions),
-                              row.Difficulty, row.Hardcore};
-  return fields.join(CharacterRowDelimiter);
+  return CharacterRowFields(MakeCharacterRow(ACharacter)).join(CharacterRowDelimiter);
 }
 
 QStringList ExchangeLines(const TCharacter& ACharacter, const TItemLookup& ALookup) {

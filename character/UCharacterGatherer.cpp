@@ -10,7 +10,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QThread>
 
 #include <algorithm>
@@ -40,9 +39,8 @@ public:
 bool StartFailed(const TCharInfoThread* worker) { return !worker->isRunning() && !worker->isFinished(); }
 
 std::optional<QStringList> ReadExchangeFile(const QString& fileName) {
-  if (QFileInfo(fileName).size() > MaxExchangeFileBytes) return std::nullopt;
   try {
-    return ReadTextFileLines(fileName);
+    return SplitLines(DecodeText(ReadFileBytes(fileName, MaxExchangeFileBytes)));
   } catch (const EError&) {
     return std::nullopt;
   }

@@ -22,6 +22,12 @@ TCharacterRow MakeCharacterRow(const TCharacter& ACharacter) {
   return row;
 }
 
+QStringList CharacterRowFields(const TCharacterRow& ARow) {
+  return {ARow.Name,   ARow.Title,  QString::number(ARow.Level), ARow.Sex,
+          ARow.Class1, ARow.Class2, QString::number(ARow.Iron),  QString::number(ARow.Devotions),
+          ARow.Difficulty, ARow.Hardcore};
+}
+
 QString MainFolder(const QString& ASaveDir) {
   return IncludeTrailingPathDelimiter(ASaveDir) + QStringLiteral("main");
 }

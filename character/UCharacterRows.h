@@ -25,6 +25,8 @@ struct TCharacterRow {
 };
 
 TCharacterRow MakeCharacterRow(const TCharacter& ACharacter);
+// The row's ten fields as texts, in column order.
+QStringList CharacterRowFields(const TCharacterRow& ARow);
 
 // The save directory's folder of characters: ASaveDir + "main".
 QString MainFolder(const QString& ASaveDir);

@@ -45,32 +45,6 @@ std::size_t CaseFoldedHash(QStringView text) {
   return hash;
 }
 
-// The extra lines that name a record, then the built-in lines whose record
-// path none of them names (compared without regard to case).
-QStringList MergeItemNameLines(const QStringList& extraLines, const QStringList& builtInLines) {
-  QMultiHash<std::size_t, qsizetype> builtInByPath;
-  for (qsizetype i = 0; i < builtInLines.size(); ++i) {
-    builtInByPath.insert(CaseFoldedHash(RecordPathOf(builtInLines[i])), i);
-  }
-  std::vector<bool> replaced(static_cast<std::size_t>(builtInLines.size()), false);
-  QStringList merged;
-  merged.reserve(extraLines.size() + builtInLines.size());
-  for (const QString& line : extraLines) {
-    const QStringView path = RecordPathOf(line);
-    if (path.isEmpty()) continue;
-    merged.append(line);
-    const auto [first, last] = std::as_const(builtInByPath).equal_range(CaseFoldedHash(path));
-    for (auto it = first; it != last; ++it) {
-      if (path.compare(RecordPathOf(builtInLines[*it]), Qt::CaseInsensitive) == 0) {
-        replaced[static_cast<std::size_t>(*it)] = true;
-      }
-    }
-  }
-  for (qsizetype i = 0; i < builtInLines.size(); ++i) {
-    if (!replaced[static_cast<std::size_t>(i)]) merged.append(builtInLines[i]);
-  }
-  return merged;
-}
 
 // One sort key per line. A large table shares the work among threads; the
 // keys come from CompareTextLocale's collation, which every thread may use.
@@ -133,6 +107,33 @@ QStringList SortDistinct(const QStringList& lines) {
 }
 
 }  // namespace
+
+// The extra lines that name a record, then the built-in lines whose record
+// path none of them names (compared without regard to case).
+QStringList MergeItemNameLines(const QStringList& extraLines, const QStringList& builtInLines) {
+  QMultiHash<std::size_t, qsizetype> builtInByPath;
+  for (qsizetype i = 0; i < builtInLines.size(); ++i) {
+    builtInByPath.insert(CaseFoldedHash(RecordPathOf(builtInLines[i])), i);
+  }
+  std::vector<bool> replaced(static_cast<std::size_t>(builtInLines.size()), false);
+  QStringList merged;
+  merged.reserve(extraLines.size() + builtInLines.size());
+  for (const QString& line : extraLines) {
+    const QStringView path = RecordPathOf(line);
+    if (path.isEmpty()) continue;
+    merged.append(line);
+    const auto [first, last] = std::as_const(builtInByPath).equal_range(CaseFoldedHash(path));
+    for (auto it = first; it != last; ++it) {
+      if (path.compare(RecordPathOf(builtInLines[*it]), Qt::CaseInsensitive) == 0) {
+        replaced[static_cast<std::size_t>(*it)] = true;
+      }
+    }
+  }
+  for (qsizetype i = 0; i < builtInLines.size(); ++i) {
+    if (!replaced[static_cast<std::size_t>(i)]) merged.append(builtInLines[i]);
+  }
+  return merged;
+}
 
 TItemNames::TItemNames() : TItemNames(QStringList()) {}
 

@@ -120,6 +120,11 @@ QString DualClassName(std::int32_t first, std::int32_t second);
 // EConvertError.
 void ResolveClassNames(TCharacterHeader& header);
 
+// The extra "record path=display name" lines that name a record, then the
+// built-in lines whose record path none of them names (compared without
+// regard to case).
+QStringList MergeItemNameLines(const QStringList& extraLines, const QStringList& builtInLines);
+
 // The table that turns item record paths into display names. Each line is
 // "record path=display name"; the lines are sorted ascending by the whole
 // line with CompareTextLocale, and no two lines are equal by it. Built once,

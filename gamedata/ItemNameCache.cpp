@@ -38,7 +38,6 @@ QStringList CacheHead(const QString& gameFolder) {
 
 // The cached lines when the cache file matches `head`; false otherwise.
 bool ReadCache(const QString& cacheFile, const QStringList& head, QStringList& lines) {
-  if (!QFileInfo::exists(cacheFile)) return false;
   QStringList content;
   try {
     content = ReadTextFileLines(cacheFile);

@@ -1,7 +1,8 @@
 #include "SteamLibraryFolders.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "Errors.h"
+#include "TextFile.h"
+
 
 #include <optional>
 
@@ -122,12 +123,11 @@ QStringList ParseSteamLibraryFolders(const QByteArray& text) {
 }
 
 QStringList ReadSteamLibraryFolders(const QString& fileName) {
-  // Only a regular file: opening a pipe put in its place would wait forever.
-  if (!QFileInfo(fileName).isFile()) return {};
-  QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  // Steam's own files are a few kilobytes; anything near the limit is not one.
-  const QByteArray text = file.read(MaxLibraryFoldersFileBytes + 1);
-  if (text.size() > MaxLibraryFoldersFileBytes) return {};
-  return ParseSteamLibraryFolders(text);
+  // Steam's own files are a few kilobytes; anything near the limit is not
+  // one. Only a regular file is read: a pipe in its place would wait forever.
+  try {
+    return ParseSteamLibraryFolders(ReadFileBytes(fileName, MaxLibraryFoldersFileBytes));
+  } catch (const EError&) {
+    return {};
+  }
 }

@@ -15,7 +15,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QSet>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -100,8 +99,6 @@ std::optional<QStringList> GameItemNameLines(const QString& AGameFolder, QTextSt
   return std::move(names.Lines);
 }
 
-QString RecordPathKey(const QString& ALine) { return ALine.section(QLatin1Char('='), 0, 0).toLower(); }
-
 // The item name table with the game's lines and the file's lines merged in;
 // the file's lines win over the game's for the same record path. Nothing,
 // after a message, when either cannot be read.
@@ -118,11 +115,7 @@ std::optional<TItemNames> LoadItemNames(const TItemNameSources& ASources, QTextS
   if (!ASources.GameFolder.isEmpty()) {
     const std::optional<QStringList> game = GameItemNameLines(ASources.GameFolder, err);
     if (!game) return std::nullopt;
-    QSet<QString> fromFile;
-    for (const QString& line : extra) fromFile.insert(RecordPathKey(line));
-    for (const QString& line : *game) {
-      if (!fromFile.contains(RecordPathKey(line))) extra.append(line);
-    }
+    extra = MergeItemNameLines(extra, *game);
   }
   return TItemNames(extra);
 }
@@ -225,15 +218,9 @@ const QStringList ColumnTitles = {QStringLiteral("Name"),    QStringLiteral("Tit
 constexpr std::array<bool, 10> NumericColumn = {false, false, true, false, false,
                                                 false, true,  true, false, false};
 
-QStringList RowFields(const TCharacterRow& row) {
-  return {row.Name,   row.Title,  QString::number(row.Level),     row.Sex,
-          row.Class1, row.Class2, QString::number(row.Iron), QString::number(row.Devotions),
-          row.Difficulty, row.Hardcore};
-}
-
 void WriteTable(const std::vector<TCharacterRow>& rows, QTextStream& out) {
   std::vector<QStringList> lines{ColumnTitles};
-  for (const TCharacterRow& row : rows) lines.push_back(RowFields(row));
+  for (const TCharacterRow& row : rows) lines.push_back(CharacterRowFields(row));
   std::vector<qsizetype> widths(ColumnTitles.size(), 0);
   for (const QStringList& fields : lines) {
     for (qsizetype c = 0; c < fields.size(); ++c) widths[c] = std::max(widths[c], fields[c].size());
@@ -268,7 +255,7 @@ void WriteCsv(const std::vector<TCharacterRow>& rows, QTextStream& out) {
     out << quoted.join(QLatin1Char(',')) << "\r\n";
   };
   writeLine(ColumnTitles);
-  for (const TCharacterRow& row : rows) writeLine(RowFields(row));
+  for (const TCharacterRow& row : rows) writeLine(CharacterRowFields(row));
 }
 
 // A list row read back from its row string; a number that does not read
