@@ -3,6 +3,7 @@
 #include "GeneralError.h"
 #include "QZ_FindDialog.h"
 #include "QZ_ReadableColor.h"
+#include "TextCompare.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,14 +75,6 @@ TDelimitedListBox::TMouseButton ButtonOf(Qt::MouseButton AButton) {
 // (de)activated or a popup menu taking the keyboard for a while.
 bool IsFocusChangeWithinWindow(Qt::FocusReason AReason) {
   return AReason != Qt::ActiveWindowFocusReason && AReason != Qt::PopupFocusReason;
-}
-
-QString UpperAscii(const QString& AText) {
-  QString result = AText;
-  for (QChar& c : result) {
-    if (c.unicode() >= u'a' && c.unicode() <= u'z') c = QChar(char16_t(c.unicode() - 32));
-  }
-  return result;
 }
 
 // Removes the last character; a surrogate pair goes as a whole, so no half
@@ -358,7 +351,7 @@ void TDelimitedListBox::GridDrawCell(QPainter& ACanvas, int ACol, int ARow, cons
   if (ColCount() != CellTableColumns()) return;
 
   const std::uint32_t mark = RowMark(ARow);
-  const int image = (mark & kMarkIndicator) != 0 ? int(mark >> 16) : -1;
+  const int image = GetIndicatorImageIndex(ARow);
   TAlignment alignment = HeaderSection(ACol).Alignment;
   int indicatorWidth = 0;
   if (ACol == 0 && Indicators()) {

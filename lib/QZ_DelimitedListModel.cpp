@@ -11,14 +11,6 @@ namespace {
 
 const QString kEmpty;
 
-QString UpperAscii(const QString& text) {
-  QString result = text;
-  for (QChar& c : result) {
-    if (c.unicode() >= u'a' && c.unicode() <= u'z') c = QChar(char16_t(c.unicode() - 32));
-  }
-  return result;
-}
-
 // The part of a text between p and q with codes 32 and below cut from both ends.
 void TrimBounds(const QString& text, qsizetype& from, qsizetype& to) {
   while (from < to && text.at(from).unicode() <= 32) ++from;

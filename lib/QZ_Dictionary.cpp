@@ -119,18 +119,8 @@ void TDictionary::LoadWordList() {
     throw EFileError(QStringLiteral("The built-in word list %1 is missing").arg(kWordListResource));
   }
   const QString text = DecodeText(resource.readAll());
-  FDict.reserve(text.count(QLatin1Char('\n')) + 1);
-  qsizetype start = 0;
-  const qsizetype end = text.size();
-  while (start < end) {
-    qsizetype stop = start;
-    while (stop < end && text[stop] != QLatin1Char('\r') && text[stop] != QLatin1Char('\n')) ++stop;
-    FDict.append(text.mid(start, stop - start));
-    FLongestWord = std::max(FLongestWord, int(stop - start));
-    if (stop < end && text[stop] == QLatin1Char('\r') && stop + 1 < end && text[stop + 1] == QLatin1Char('\n')) ++stop;
-    start = stop + 1;
-  }
-  FDictCount = int(FDict.size());
+  FDict = SplitLines(text);
+  for (const QString& word : FDict) FLongestWord = std::max(FLongestWord, int(word.size()));
 }
 
 void TDictionary::LoadCustomWords() {

@@ -24,7 +24,7 @@ public:
 
   static QString Version();
 
-  int DictionaryCount() const { return FDictCount; }
+  int DictionaryCount() const { return int(FDict.size()); }
   int CustomCount() const { return FCustCount; }
   // Full path of the custom-words file.
   const QString& CustomDictFileName() const { return FCustomDict; }
@@ -73,7 +73,6 @@ private:
   void AddIfKnown(const QString& ACandidate, QStringList& AFound) const;
   QString AsSuggestion(const QString& AWord) const;
 
-  int FDictCount = 0;
   int FCustCount = 0;
   TStringList FCustom;
   QStringList FDict;

@@ -57,6 +57,12 @@ int CompareTextAscii(const QString& a, const QString& b) {
   return Sign(int(a.size() - b.size()));
 }
 
+QString UpperAscii(const QString& text) {
+  QString result = text;
+  for (QChar& c : result) c = QChar(FoldAscii(c.unicode()));
+  return result;
+}
+
 bool SameTextAscii(const QString& a, const QString& b) {
   return a.size() == b.size() && CompareTextAscii(a, b) == 0;
 }

@@ -20,6 +20,8 @@ QCollatorSortKey TextSortKey(const QString& text);
 // units are compared by value.
 int CompareTextAscii(const QString& a, const QString& b);
 bool SameTextAscii(const QString& a, const QString& b);
+// The text with a-z made upper case; every other character stays.
+QString UpperAscii(const QString& text);
 
 // Removes every leading and trailing character with a code of 32 or below.
 QString TrimControl(const QString& text);

@@ -14,9 +14,6 @@
 
 namespace {
 
-// The system's reason alone: callers that report a failure show the path.
-QString FileErrorMessage(const QString& /*fileName*/, const QString& reason) { return reason; }
-
 QString DecodeUtf16(const QByteArray& bytes, qsizetype start, bool bigEndian) {
   const qsizetype units = (bytes.size() - start) / 2;
   QString text(units, Qt::Uninitialized);
@@ -47,7 +44,7 @@ QByteArray ReadFileBytes(const QString& fileName, qint64 maxSize) {
   const QFileInfo info(fileName);
   if (info.exists() && !info.isFile()) throw EFileError(QStringLiteral("Not a regular file"));
   QFile file(fileName);
-  if (!file.open(QIODevice::ReadOnly)) throw EFileError(FileErrorMessage(fileName, file.errorString()));
+  if (!file.open(QIODevice::ReadOnly)) throw EFileError(file.errorString());
   const auto tooLarge = [maxSize] {
     return EFileError(QStringLiteral("File too large (over %1 bytes)").arg(maxSize));
   };
@@ -55,7 +52,7 @@ QByteArray ReadFileBytes(const QString& fileName, qint64 maxSize) {
   // One byte past the limit tells a file that grew meanwhile.
   QByteArray bytes = maxSize >= 0 ? file.read(maxSize + 1) : file.readAll();
   if (file.error() != QFileDevice::NoError) {
-    throw EFileError(FileErrorMessage(fileName, file.errorString()));
+    throw EFileError(file.errorString());
   }
   if (maxSize >= 0 && bytes.size() > maxSize) throw tooLarge();
   return bytes;
@@ -85,13 +82,13 @@ void WriteFileBytesAtomic(const QString& fileName, const QByteArray& bytes, TWri
     return;
   }
   QSaveFile file(fileName);
-  if (!file.open(QIODevice::WriteOnly)) throw EFileError(FileErrorMessage(fileName, file.errorString()));
+  if (!file.open(QIODevice::WriteOnly)) throw EFileError(file.errorString());
   if (file.write(bytes) != bytes.size()) {
     const QString reason = file.errorString();
     file.cancelWriting();
-    throw EFileError(FileErrorMessage(fileName, reason));
+    throw EFileError(reason);
   }
-  if (!file.commit()) throw EFileError(FileErrorMessage(fileName, file.errorString()));
+  if (!file.commit()) throw EFileError(file.errorString());
 }
 
 QString ReadTextFile(const QString& fileName) { return DecodeText(ReadFileBytes(fileName)); }
