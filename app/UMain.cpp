@@ -19,6 +19,7 @@
 #include "UCollections.h"
 #include "UEditCollector.h"
 #include "UFileLocations.h"
+#include "UItemLookup.h"
 #include "ULinks.h"
 #include "UMainSettings.h"
 #include "UNoteFiles.h"
@@ -429,7 +430,7 @@ void TFMain::FormClose() {
   FreeRowObjects();
   dlbChars->Clear();
   WriteCloseSettings();
-  FItems.reset();
+  FItemLookup.reset();
 }
 
 // Writes to the settings file; a failed write is a fatal report.
@@ -572,7 +573,7 @@ void TFMain::LoadItemNames(const QString& AGameFolder) {
       FUsesGameItemNames = true;
     }
   }
-  FItems = std::make_unique<TItemNames>(gameLines);
+  FItemLookup = std::make_unique<TItemLookup>(TItemNames(gameLines));
   ShowItemNameSource();
 }
 
@@ -639,8 +640,8 @@ void TFMain::RefreshCharacters() {
 
 void TFMain::FillCharacterList() {
   // A character whose worker failed has no row; the failures are not shown.
-  if (!FItems) FItems = std::make_unique<TItemNames>();
-  TGatherResult gathered = GatherCharacters(MainPath(), FNotesPath, *FItems);
+  if (!FItemLookup) FItemLookup = std::make_unique<TItemLookup>(TItemNames());
+  TGatherResult gathered = GatherCharacters(MainPath(), FNotesPath, *FItemLookup);
   TUpdateScope update(dlbChars->Items());
   for (TGatheredCharacter& character : gathered.Characters) {
     dlbChars->Items().AddObject(character.Row, character.Equipment.release());

@@ -19,7 +19,7 @@ class QDialog;
 class TDelimitedListBox;
 class TEditText;
 class TMainSettings;
-class TItemNames;
+class TItemLookup;
 class TValueListEditor;
 struct TFileLocations;
 
@@ -179,7 +179,7 @@ private:
   QString FNotesPath;
   QString FCollectionsFile;
   QString FLinkFile;
-  std::unique_ptr<TItemNames> FItems;
+  std::unique_ptr<TItemLookup> FItemLookup;
   TGameSearchPlaces FGameSearchPlaces = SystemGameSearchPlaces();
   QString FChosenGameFolder;  // "PATHS"/"GD Install Path"
   QString FGameFolder;

@@ -126,18 +126,18 @@ std::vector<TGatheredCharacter> CollectExchangeFiles(const QString& ANotesPath) 
   return characters;
 }
 
-TGatherResult GatherCharacters(const QString& AMainPath, const QString& ANotesPath, const TItemNames& AItems) {
+TGatherResult GatherCharacters(const QString& AMainPath, const QString& ANotesPath, const TItemLookup& ALookup) {
   const TGatheringScope scope;
   TGatherResult result;
-  {
-    // One sorted copy of the table for this run; each worker copies it.
-    const TItemLookup lookup(AItems.RecordPaths(), AItems.DisplayNames());
-    std::vector<TCharInfoThread*> workers;
-    for (const QString& charFile : FindCharacterFiles(AMainPath)) {
-      workers.push_back(new TCharInfoThread(charFile, ANotesPath, lookup));
-    }
-    result.Failures = RunCharacterWorkers(workers);
+  std::vector<TCharInfoThread*> workers;
+  for (const QString& charFile : FindCharacterFiles(AMainPath)) {
+    workers.push_back(new TCharInfoThread(charFile, ANotesPath, ALookup));
   }
+  result.Failures = RunCharacterWorkers(workers);
   result.Characters = CollectExchangeFiles(ANotesPath);
   return result;
+}
+
+TGatherResult GatherCharacters(const QString& AMainPath, const QString& ANotesPath, const TItemNames& AItems) {
+  return GatherCharacters(AMainPath, ANotesPath, TItemLookup(AItems));
 }

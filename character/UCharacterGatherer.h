@@ -13,6 +13,7 @@
 #include <vector>
 
 class TCharInfoThread;
+class TItemLookup;
 
 // One character as an exchange file gives it.
 struct TGatheredCharacter {
@@ -41,6 +42,8 @@ struct TGatherResult {
 // windows stay live and a worker's fatal-error report can reach the main
 // thread. A call made while another is waiting (from an event handled
 // during that wait) raises EError and changes nothing.
+// Each worker copies ALookup, so a caller that refreshes often builds it once.
+TGatherResult GatherCharacters(const QString& AMainPath, const QString& ANotesPath, const TItemLookup& ALookup);
 TGatherResult GatherCharacters(const QString& AMainPath, const QString& ANotesPath, const TItemNames& AItems);
 
 // True while GatherCharacters runs.

@@ -18,6 +18,8 @@ public:
   // caller's lists. An entry out of order goes to its sorted place together
   // with its name; an entry equal to one kept (ignoring case) is left out.
   TItemLookup(const QStringList& AItems, const QStringList& ANames);
+  // The copy of a whole item name table, which is already sorted.
+  explicit TItemLookup(const TItemNames& ATable) : TItemLookup(ATable.RecordPaths(), ATable.DisplayNames()) {}
 
   int Count() const { return static_cast<int>(FItems.size()); }
   const QStringList& Items() const { return FItems; }
