@@ -5,14 +5,11 @@
 #include "TextFile.h"
 #include "UCharacter.h"
 #include "UCharacterRows.h"
+#include "UEquipment.h"
 
 #include <QFile>
 
 #include <exception>
-
-constinit const std::array<TEquipmentSlot, EquipmentSlotCount> ExchangeLineSlots = {
-    esHead, esChest, esShoulder, esHands, esLegs,    esFeet,    esBelt,       esRing1,
-    esRing2, esAmulet, esMedal,  esRelic, esWeapon1, esWeapon2, esWeapon1Alt, esWeapon2Alt};
 
 namespace {
 
@@ -32,8 +29,8 @@ QStringList ExchangeLines(const TCharacter& ACharacter, const TItemLookup& ALook
   QStringList lines;
   lines.reserve(ExchangeLineCount);
   lines.append(OnOneLine(CharacterRowString(ACharacter)));
-  for (const TEquipmentSlot slot : ExchangeLineSlots) {
-    lines.append(OnOneLine(ALookup.SlotText(ACharacter.Equipment(), slot)));
+  for (const TEquipmentGridRow& row : EquipmentGridRows) {
+    lines.append(OnOneLine(ALookup.SlotText(ACharacter.Equipment(), row.Slot)));
   }
   return lines;
 }

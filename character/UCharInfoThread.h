@@ -5,8 +5,8 @@
 //
 // Exchange file: in the Notes folder, named after the character with the
 // extension ".inf"; 17 lines in the program's text file format: the row
-// string, then the texts of the equipment slots in the order of
-// ExchangeLineSlots.
+// string, then the texts of the equipment slots in the order of the
+// equipment grid (EquipmentGridRows).
 
 #include "Thread.h"
 #include "UItemLookup.h"
@@ -16,16 +16,12 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
-
 class TCharacter;
 
 // Separates the ten fields of a character list row.
 inline constexpr QChar CharacterRowDelimiter{u'\u00FE'};
 inline constexpr int CharacterRowFieldCount = 10;
 inline constexpr int ExchangeLineCount = 17;
-// The slot whose text is line i + 1 of an exchange file.
-extern const std::array<TEquipmentSlot, EquipmentSlotCount> ExchangeLineSlots;
 
 // Name, Title, Level, Sex, Class 1, Class 2, Iron, Devotions, Difficulty and
 // Hardcore, joined by CharacterRowDelimiter.

@@ -66,8 +66,8 @@ TGatheredCharacter MakeGatheredCharacter(const QStringList& lines) {
   TGatheredCharacter character;
   character.Row = lines[0];
   character.Equipment = std::make_unique<TEquipment>();
-  for (std::size_t i = 0; i < ExchangeLineSlots.size(); ++i) {
-    character.Equipment.get()->*EquipmentField(ExchangeLineSlots[i]) = lines[static_cast<qsizetype>(i) + 1];
+  for (std::size_t i = 0; i < EquipmentGridRows.size(); ++i) {
+    character.Equipment.get()->*EquipmentGridRows[i].Field = lines[static_cast<qsizetype>(i) + 1];
   }
   return character;
 }

@@ -32,12 +32,10 @@ public:
   QString Weapon2Alt;
 };
 
-// The field of a slot (slot numbers as in TCharacterEquipment).
-QString TEquipment::*EquipmentField(TEquipmentSlot ASlot);
-
-// One row of the equipment grid: its key and the field it shows.
+// One row of the equipment grid: its key, the slot and the field it shows.
 struct TEquipmentGridRow {
   QLatin1String Key;
+  TEquipmentSlot Slot;
   QString TEquipment::*Field;
 };
 
