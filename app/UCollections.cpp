@@ -40,12 +40,6 @@ const char* const DefaultCategories[] = {
     "Yeti Horns",
 };
 
-QFont TreeFont() {
-  QFont font(QStringLiteral("Tahoma"), 10);
-  font.setBold(true);
-  return font;
-}
-
 }  // namespace
 
 void CreateDefaultCollections(const QString& AFileName) {
@@ -66,7 +60,7 @@ TFCollections::TFCollections(QObject* AOwner, QWidget* AParent)
   tvCollections->setHeaderHidden(true);
   tvCollections->setIndentation(19);
   tvCollections->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  tvCollections->setFont(TreeFont());
+  tvCollections->setFont(BoldListFont());
   QPalette palette = tvCollections->palette();
   palette.setColor(QPalette::Text, QColor(0, 128, 0));
   tvCollections->setPalette(palette);

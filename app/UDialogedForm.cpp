@@ -1,7 +1,10 @@
 #include "UDialogedForm.h"
 
+#include "Errors.h"
+#include "GeneralError.h"
 #include "QZ_CentreOnScreen.h"
 
+#include <QPushButton>
 #include <QShowEvent>
 
 TDialogedForm::TDialogedForm(QObject* AOwner, QWidget* AParent)
@@ -27,4 +30,22 @@ void TDialogedForm::showEvent(QShowEvent* event) {
   if (event->spontaneous()) return;  // restored by the window system, not shown by us
   CentreOnItsScreen(*this);
   FormShow();
+}
+
+QPushButton* TDialogedForm::MakePanelButton(QWidget* APanel, const QString& AName, const QString& ACaption,
+                                            QStyle::StandardPixmap AGlyph, int ALeft) {
+  auto* button = new QPushButton(APanel->style()->standardIcon(AGlyph), ACaption, APanel);
+  button->setObjectName(AName);
+  button->setGeometry(ALeft, 8, 75, 25);
+  return button;
+}
+
+QFont TDialogedForm::BoldListFont() {
+  QFont font(QStringLiteral("Tahoma"), 10);
+  font.setBold(true);
+  return font;
+}
+
+void TDialogedForm::ReportWriteFailure(const QString& AFileName, const EError& AError) {
+  ShowGeneralError(QStringLiteral("Cannot write file \"%1\". %2").arg(AFileName, AError.Message()));
 }

@@ -1,8 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <QFont>
+#include <QStyle>
 
+class EError;
 class QObject;
+class QPushButton;
 class QShowEvent;
 
 // Base of the program's one-use dialog windows.
@@ -26,6 +30,14 @@ protected:
   void SetWindowWidth(int AWidth);
 
   virtual void FormShow() {}
+
+  // A 75 x 25 button with a standard icon, 8 pixels down in a button panel.
+  static QPushButton* MakePanelButton(QWidget* APanel, const QString& AName, const QString& ACaption,
+                                      QStyle::StandardPixmap AGlyph, int ALeft);
+  // The bold list font of the collection windows.
+  static QFont BoldListFont();
+  // Tells the user that the file could not be written, and why.
+  static void ReportWriteFailure(const QString& AFileName, const EError& AError);
 
   void showEvent(QShowEvent* event) override;
 };

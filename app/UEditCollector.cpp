@@ -13,20 +13,6 @@ namespace {
 
 const QString CollectorValue = QStringLiteral("1");
 
-QFont CheckListFont() {
-  QFont font(QStringLiteral("Tahoma"), 10);
-  font.setBold(true);
-  return font;
-}
-
-QPushButton* MakePanelButton(QWidget* APanel, const QString& AName, const QString& ACaption,
-                             QStyle::StandardPixmap AGlyph, int ALeft) {
-  auto* button = new QPushButton(APanel->style()->standardIcon(AGlyph), ACaption, APanel);
-  button->setObjectName(AName);
-  button->setGeometry(ALeft, 8, 75, 25);
-  return button;
-}
-
 }  // namespace
 
 bool IsStorableCollectorName(const QString& AName) {
@@ -43,7 +29,7 @@ TFEditCollector::TFEditCollector(QObject* AOwner, QWidget* AParent)
   SetFixedClientSize(215, 505);
 
   clbCollections->setObjectName(QStringLiteral("clbCollections"));
-  clbCollections->setFont(CheckListFont());
+  clbCollections->setFont(BoldListFont());
   QPalette palette = clbCollections->palette();
   palette.setColor(QPalette::Text, QColor(128, 0, 0));
   clbCollections->setPalette(palette);
@@ -99,6 +85,6 @@ void TFEditCollector::SaveCollections() {
       }
     }
   } catch (const EError& error) {
-    ShowGeneralError(QStringLiteral("Cannot write file \"%1\". %2").arg(FCollectionsFile, error.Message()));
+    ReportWriteFailure(FCollectionsFile, error);
   }
 }

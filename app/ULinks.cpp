@@ -22,24 +22,12 @@ const QString DefaultLink = QStringLiteral("Grim Dawn Home=https://www.grimdawn.
 constexpr int ListModeWidth = 319;
 constexpr int EditModeWidth = 800;
 
-QPushButton* MakePanelButton(QWidget* APanel, const QString& AName, const QString& ACaption,
-                             QStyle::StandardPixmap AGlyph) {
-  auto* button = new QPushButton(APanel->style()->standardIcon(AGlyph), ACaption, APanel);
-  button->setObjectName(AName);
-  button->setGeometry(3, 8, 75, 25);
-  return button;
-}
-
 // Title and target of a file line; a line without "=", or with nothing
 // before it, is an empty link.
 void SplitLink(const QString& ALine, QString& ATitle, QString& ATarget) {
   const qsizetype at = ALine.indexOf(QLatin1Char('='));
   ATitle = at > 0 ? ALine.left(at) : QString();
   ATarget = at > 0 ? ALine.mid(at + 1) : QString();
-}
-
-void ReportWriteFailure(const QString& AFileName, const EError& AError) {
-  ShowGeneralError(QStringLiteral("Cannot write file \"%1\". %2").arg(AFileName, AError.Message()));
 }
 
 }  // namespace
@@ -73,8 +61,8 @@ TFLinks::TFLinks(QObject* AOwner, QWidget* AParent)
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setFixedHeight(41);
   btnEdit = MakePanelButton(Panel1, QStringLiteral("btnEdit"), QStringLiteral("Edit Links"),
-                            QStyle::SP_FileDialogDetailedView);
-  btnApply = MakePanelButton(Panel1, QStringLiteral("btnApply"), QStringLiteral("OK"), QStyle::SP_DialogOkButton);
+                            QStyle::SP_FileDialogDetailedView, 3);
+  btnApply = MakePanelButton(Panel1, QStringLiteral("btnApply"), QStringLiteral("OK"), QStyle::SP_DialogOkButton, 3);
   btnApply->setDefault(true);
   btnApply->hide();
   connect(btnEdit, &QPushButton::clicked, this, &TFLinks::btnEditClick);
