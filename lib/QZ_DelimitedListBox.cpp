@@ -2,6 +2,7 @@
 
 #include "GeneralError.h"
 #include "QZ_FindDialog.h"
+#include "QZ_PaletteColor.h"
 #include "QZ_ReadableColor.h"
 #include "TextCompare.h"
 
@@ -212,30 +213,7 @@ void TDelimitedListBox::Update() {
 
 // ---------------------------------------------------------------- colours
 
-QColor TDelimitedListBox::ResolveColor(TColor AColor) const {
-  if (!IsSystemColor(AColor)) return QColor(RedOf(AColor), GreenOf(AColor), BlueOf(AColor));
-  const QPalette& colors = palette();
-  switch (SystemColorNumber(AColor)) {
-    case 5:  // clWindow
-      return colors.color(QPalette::Active, QPalette::Base);
-    case 8:  // clWindowText
-      return colors.color(QPalette::Active, QPalette::Text);
-    case 13:  // clHighlight
-      return colors.color(QPalette::Active, QPalette::Highlight);
-    case 14:  // clHighlightText
-      return colors.color(QPalette::Active, QPalette::HighlightedText);
-    case 15:  // clBtnFace
-      return colors.color(QPalette::Active, QPalette::Button);
-    case 16:  // clBtnShadow
-      return colors.color(QPalette::Active, QPalette::Mid);
-    case 18:  // clBtnText
-      return colors.color(QPalette::Active, QPalette::ButtonText);
-    case 20:  // clBtnHighlight
-      return colors.color(QPalette::Active, QPalette::Light);
-    default:
-      return colors.color(QPalette::Active, QPalette::Window);
-  }
-}
+QColor TDelimitedListBox::ResolveColor(TColor AColor) const { return ::ResolveColor(AColor, palette()); }
 
 TColor TDelimitedListBox::ContrastColor(TColor AColor) const {
   const QColor color = ResolveColor(AColor);

@@ -7,6 +7,7 @@
 #include "QZ_Dialog.h"
 #include "QZ_EditorImages.h"
 #include "QZ_FindDialog.h"
+#include "QZ_PaletteColor.h"
 #include "QZ_KwikPrint.h"
 #include "QZ_SpellChk.h"
 #include "TextCompare.h"
@@ -94,20 +95,6 @@ QString AsciiCase(const QString& AText, bool AToLower) {
     if (!AToLower && c >= u'a' && c <= u'z') c = QChar(c.unicode() - 32);
   }
   return result;
-}
-
-QColor ResolveColor(TColor AColor, const QPalette& APalette) {
-  if (!IsSystemColor(AColor)) return QColor(RedOf(AColor), GreenOf(AColor), BlueOf(AColor));
-  switch (SystemColorNumber(AColor)) {
-    case 5:  // window background
-      return APalette.color(QPalette::Active, QPalette::Base);
-    case 13:  // highlight
-      return APalette.color(QPalette::Active, QPalette::Highlight);
-    case 15:  // button face
-      return APalette.color(QPalette::Active, QPalette::Button);
-    default:
-      return APalette.color(QPalette::Active, QPalette::Window);
-  }
 }
 
 // Replaces the text of one line of the document, its line break kept.
