@@ -1,18 +1,14 @@
 #include "FatalError.h"
 
+#include "ReplaceableHandler.h"
+
 #include <cstdio>
 #include <cstdlib>
-#include <mutex>
 
 namespace {
 
-std::mutex& HandlerLock() {
-  static std::mutex lock;
-  return lock;
-}
-
-FatalErrorHandler& CurrentHandler() {
-  static FatalErrorHandler handler;
+TReplaceableHandler<FatalErrorHandler>& Handler() {
+  static TReplaceableHandler<FatalErrorHandler> handler;
   return handler;
 }
 
@@ -25,19 +21,10 @@ void DefaultHandler(const QString& message) {
 
 }  // namespace
 
-FatalErrorHandler SetFatalErrorHandler(FatalErrorHandler handler) {
-  std::lock_guard<std::mutex> guard(HandlerLock());
-  FatalErrorHandler old = std::move(CurrentHandler());
-  CurrentHandler() = std::move(handler);
-  return old;
-}
+FatalErrorHandler SetFatalErrorHandler(FatalErrorHandler handler) { return Handler().Replace(std::move(handler)); }
 
 void ReportFatalError(const QString& message) {
-  FatalErrorHandler handler;
-  {
-    std::lock_guard<std::mutex> guard(HandlerLock());
-    handler = CurrentHandler();
-  }
+  const FatalErrorHandler handler = Handler().Current();
   if (handler) {
     handler(message);
   } else {

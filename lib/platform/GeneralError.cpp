@@ -1,37 +1,25 @@
 #include "GeneralError.h"
 
 #include "Errors.h"
+#include "ReplaceableHandler.h"
 
 #include <cstdio>
-#include <mutex>
 
 namespace {
 
-std::mutex& HandlerLock() {
-  static std::mutex lock;
-  return lock;
-}
-
-GeneralErrorHandler& CurrentHandler() {
-  static GeneralErrorHandler handler;
+TReplaceableHandler<GeneralErrorHandler>& Handler() {
+  static TReplaceableHandler<GeneralErrorHandler> handler;
   return handler;
 }
 
 }  // namespace
 
 GeneralErrorHandler SetGeneralErrorHandler(GeneralErrorHandler handler) {
-  std::lock_guard<std::mutex> guard(HandlerLock());
-  GeneralErrorHandler old = std::move(CurrentHandler());
-  CurrentHandler() = std::move(handler);
-  return old;
+  return Handler().Replace(std::move(handler));
 }
 
 void ShowGeneralError(const QString& message) {
-  GeneralErrorHandler handler;
-  {
-    std::lock_guard<std::mutex> guard(HandlerLock());
-    handler = CurrentHandler();
-  }
+  const GeneralErrorHandler handler = Handler().Current();
   if (handler) {
     handler(message);
     return;
